@@ -176,7 +176,7 @@ def slide(rng, seconds, low, high, grain_hz, tick_rate, rise=0.3):
             amp = rng.uniform(0.3, 1.0)
             for k in range(min(40, n - i)):
                 out[i + k] += amp * rng.uniform(-1.0, 1.0) * math.exp(-k / 6.0) * 0.6
-    return biquad(out, "highpass", low * 0.8)
+    return band(out, low * 0.8, high * 1.2)
 
 
 # ---------------------------------------------------------------- finishing
@@ -315,13 +315,13 @@ def make_reload():
 
     # magazine release: the catch is pressed, the magazine slides out of the well
     add(out, metal_click(rng, [(3100.0, 0.010, 0.35), (4870.0, 0.007, 0.22), (7250.0, 0.004, 0.12)],
-                         tick_gain=0.6), 0.015, 0.55)
-    add(out, slide(rng, 0.15, 1800.0, 6000.0, 60.0, 90.0), 0.040, 0.30)
+                         tick_gain=0.6), 0.015, 1.0)
+    add(out, slide(rng, 0.15, 1800.0, 6000.0, 60.0, 90.0), 0.040, 0.55)
     add(out, metal_click(rng, [(1950.0, 0.018, 0.30), (3320.0, 0.012, 0.20), (5150.0, 0.008, 0.12)],
-                         tick_gain=0.4, seconds=0.10), 0.195, 0.45)
+                         tick_gain=0.4, seconds=0.10), 0.195, 0.85)
 
     # the fresh magazine goes in: a short slide, the clack of it seating, the latch
-    add(out, slide(rng, 0.055, 1500.0, 5000.0, 90.0, 140.0, rise=0.6), 0.330, 0.28)
+    add(out, slide(rng, 0.055, 1500.0, 5000.0, 90.0, 140.0, rise=0.6), 0.330, 0.45)
     clack = metal_click(rng, [(720.0, 0.016, 0.45), (1260.0, 0.013, 0.35), (2330.0, 0.010, 0.25),
                               (3910.0, 0.006, 0.15)],
                         tick_band=(800.0, 7000.0), tick_tau=0.0030, tick_gain=1.0, seconds=0.12)
