@@ -1,0 +1,32 @@
+#include "app/event_loop.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace vargo::app {
+
+namespace {
+
+std::optional<std::uint32_t> timeUntil(std::optional<ui::Millis> deadline, ui::Millis now) {
+  if (!deadline)
+    return std::nullopt;
+  if (*deadline <= now)
+    return 0;
+  return static_cast<std::uint32_t>(
+      std::min<ui::Millis>(*deadline - now, std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+void runEventLoop(ScreenRegistry& registry, platform::Platform& platform, const ui::Clock& clock) {
+  registry.present();
+  while (!registry.ended()) {
+    if (auto event = platform.waitEvent(timeUntil(registry.nextDeadline(), clock.now()))) {
+      registry.handle(*event);
+    }
+    registry.fireDueTimers();
+    registry.present();
+  }
+}
+
+}  // namespace vargo::app

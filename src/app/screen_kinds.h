@@ -1,0 +1,12 @@
+#pragma once
+// The sixteen kinds of screen the game is made of.
+
+#include <span>
+
+#include "ui/screen_kind.h"
+
+namespace vargo::app {
+
+std::span<const ui::ScreenKind> screenKinds();
+
+}  // namespace vargo::app

@@ -1,0 +1,317 @@
+#include "app/screen_registry.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+
+#include "media/image.h"
+
+namespace vargo::app {
+
+// A screen's window and live widgets, which exist only while it is loaded.
+struct ScreenRegistry::Loaded {
+  Loaded(const ui::ScreenDef& def, const ui::Clock& clock, media::Fonts& fonts, platform::WindowId window)
+      : screen(def, clock), painter(def, fonts), window(window) {}
+
+  ui::Screen screen;
+  media::ScreenPainter painter;
+  platform::WindowId window;
+  // Where the left button went down: a widget index, or the surface (-1). A click is a press and a release
+  // over the same one.
+  std::optional<long> pressed;
+};
+
+namespace {
+
+constexpr ui::Point kLevelCursorHotSpot{24, 24};  // the centre of the crosshair's ring
+
+long target(const ui::Screen& screen, ui::Point p) {
+  const auto hit = screen.hitTest(p);
+  return hit ? static_cast<long>(*hit) : -1;
+}
+
+std::string_view sourceName(const ui::Screen& screen, long target) {
+  return target < 0 ? ui::form : screen.widgets()[static_cast<std::size_t>(target)].def->name;
+}
+
+platform::WindowSpec windowSpec(const ui::WindowDef& w) {
+  platform::WindowSpec spec{std::string(w.title), w.client, std::nullopt};
+  if (!w.placement.centred)
+    spec.position = w.placement.at;
+  return spec;
+}
+
+}  // namespace
+
+ScreenRegistry::ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::Platform& platform,
+                               media::SoundPlayer& sound, const ui::Clock& clock)
+    : platform_(platform), sound_(sound), clock_(clock) {
+  for (const ui::ScreenKind& kind : kinds)
+    slots_.push_back({&kind, nullptr, nullptr});
+  if (const media::Image cursor = media::Image::decode("cursor")) {
+    levelCursor_ = platform_.createCursor(cursor.pixels(), kLevelCursorHotSpot);
+  }
+}
+
+ScreenRegistry::~ScreenRegistry() {
+  closeAll();
+}
+
+ScreenRegistry::Slot& ScreenRegistry::slot(std::string_view kind) {
+  auto it = std::ranges::find(slots_, kind, [](const Slot& s) { return s.kind->name; });
+  if (it == slots_.end())
+    throw std::logic_error("no screen kind " + std::string(kind));
+  return *it;
+}
+
+const ScreenRegistry::Slot& ScreenRegistry::slot(std::string_view kind) const {
+  return const_cast<ScreenRegistry*>(this)->slot(kind);
+}
+
+ScreenRegistry::Slot* ScreenRegistry::slotOfWindow(platform::WindowId window) {
+  auto it =
+      std::ranges::find_if(slots_, [&](const Slot& s) { return s.loaded && s.loaded->window == window; });
+  return it == slots_.end() ? nullptr : &*it;
+}
+
+void ScreenRegistry::load(Slot& s) {
+  const ui::ScreenDef& def = *s.kind->def;
+  const platform::WindowId window = platform_.openWindow(windowSpec(def.window));
+  s.loaded = std::make_unique<Loaded>(def, clock_, fonts_, window);
+  if (!def.window.icon.empty()) {
+    if (const media::Image icon = media::Image::decode(def.window.icon))
+      platform_.setWindowIcon(window, icon.pixels());
+  }
+  run(s, {ui::EventKind::Load, ui::form});
+}
+
+void ScreenRegistry::show(std::string_view kind) {
+  if (ended_)
+    return;
+  Slot& s = slot(kind);
+  if (!s.behaviour)
+    s.behaviour = s.kind->makeBehaviour();
+  if (!s.loaded)
+    load(s);
+  if (!s.loaded)
+    return;  // its load handler unloaded it again
+  s.visible = true;
+  platform_.raiseWindow(s.loaded->window);
+  present();
+}
+
+void ScreenRegistry::unload(std::string_view kind) {
+  Slot& s = slot(kind);
+  if (!s.loaded)
+    return;
+  platform_.closeWindow(s.loaded->window);
+  unloaded_.push_back(std::move(s.loaded));
+  s.visible = false;
+  if (std::ranges::none_of(slots_, [](const Slot& other) { return other.loaded != nullptr; }))
+    ended_ = true;
+}
+
+void ScreenRegistry::endProgram() {
+  ended_ = true;
+  closeAll();
+}
+
+void ScreenRegistry::closeAll() {
+  for (Slot& s : slots_) {
+    if (!s.loaded)
+      continue;
+    platform_.closeWindow(s.loaded->window);
+    unloaded_.push_back(std::move(s.loaded));
+    s.visible = false;
+  }
+}
+
+bool ScreenRegistry::isVisible(std::string_view kind) const {
+  const Slot& s = slot(kind);
+  return s.loaded && s.visible;
+}
+
+void ScreenRegistry::setEnabled(std::string_view kind, bool enabled) {
+  Slot& s = slot(kind);
+  if (!s.loaded)
+    return;
+  s.loaded->screen.setEnabled(enabled);
+  if (!enabled)
+    s.loaded->pressed.reset();
+}
+
+void ScreenRegistry::setVisible(std::string_view kind, bool visible) {
+  Slot& s = slot(kind);
+  if (!s.loaded || s.visible == visible)
+    return;
+  s.visible = visible;
+  platform_.setWindowShown(s.loaded->window, visible);
+}
+
+ui::Screen* ScreenRegistry::loaded(std::string_view kind) {
+  Slot& s = slot(kind);
+  return s.loaded ? &s.loaded->screen : nullptr;
+}
+
+void ScreenRegistry::playSound(std::string_view fileName) {
+  // A sound that cannot play is never the game's problem.
+  try {
+    sound_.playSound(fileName);
+  } catch (...) {
+  }
+}
+
+void ScreenRegistry::messageBox(std::string_view title, std::string_view text) {
+  platform_.messageBox(title, text);
+}
+
+void ScreenRegistry::run(Slot& s, const ui::Event& event) {
+  if (ended_ || !s.loaded)
+    return;
+  s.behaviour->handle(event, *this, s.loaded->screen);
+}
+
+void ScreenRegistry::handle(const platform::InputEvent& event) {
+  if (ended_)
+    return;
+  std::visit(
+      [this](const auto& e) {
+        using E = std::decay_t<decltype(e)>;
+        if constexpr (std::is_same_v<E, platform::MouseButton>) {
+          mouseButton(e);
+        } else if constexpr (std::is_same_v<E, platform::MouseMove>) {
+          mouseMove(e);
+        } else if constexpr (std::is_same_v<E, platform::CloseRequest>) {
+          closeRequest(e.window);
+        } else if constexpr (std::is_same_v<E, platform::QuitRequest>) {
+          endProgram();
+        } else if constexpr (std::is_same_v<E, platform::Exposed>) {
+          if (Slot* s = slotOfWindow(e.window)) {
+            const ui::Size size = s->kind->def->window.client;
+            s->loaded->screen.markDirty({0, 0, size.width, size.height});
+          }
+        }
+      },
+      event);
+  afterDispatch();
+}
+
+void ScreenRegistry::mouseButton(const platform::MouseButton& button) {
+  Slot* s = slotOfWindow(button.window);
+  if (s == nullptr || !s->loaded->screen.enabled())
+    return;
+  Loaded& l = *s->loaded;
+  const bool inside = l.screen.contains(button.at);
+  if (button.pressed) {
+    l.pressed = inside ? std::optional<long>(target(l.screen, button.at)) : std::nullopt;
+    return;
+  }
+  const auto pressed = std::exchange(l.pressed, std::nullopt);
+  if (!pressed || !inside || target(l.screen, button.at) != *pressed)
+    return;
+  run(*s, {ui::EventKind::Click, sourceName(l.screen, *pressed)});
+}
+
+void ScreenRegistry::mouseMove(const platform::MouseMove& move) {
+  lastMouse_ = move;
+  Slot* s = slotOfWindow(move.window);
+  if (s == nullptr || !s->loaded->screen.enabled() || !s->loaded->screen.contains(move.at))
+    return;
+  run(*s, {ui::EventKind::MouseMove, sourceName(s->loaded->screen, target(s->loaded->screen, move.at))});
+}
+
+void ScreenRegistry::closeRequest(platform::WindowId window) {
+  if (Slot* s = slotOfWindow(window))
+    s->behaviour->closeRequested(s->kind->name, *this, s->loaded->screen);
+}
+
+void ScreenRegistry::updatePointer() {
+  if (!lastMouse_)
+    return;
+  Slot* s = slotOfWindow(lastMouse_->window);
+  if (s == nullptr || !s->loaded->screen.contains(lastMouse_->at))
+    return;
+  switch (s->loaded->screen.pointerAt(lastMouse_->at)) {
+    case ui::Pointer::SizeAll:
+      platform_.setCursor(platform::SystemCursor::SizeAll);
+      break;
+    case ui::Pointer::LevelCursor:
+      if (levelCursor_) {
+        platform_.setCursor(*levelCursor_);
+        break;
+      }
+      [[fallthrough]];
+    default:
+      platform_.setCursor(platform::SystemCursor::Arrow);
+  }
+}
+
+void ScreenRegistry::afterDispatch() {
+  unloaded_.clear();
+  updatePointer();
+}
+
+std::optional<ui::Millis> ScreenRegistry::nextDeadline() const {
+  std::optional<ui::Millis> next;
+  for (const Slot& s : slots_) {
+    if (!s.loaded)
+      continue;
+    for (const ui::Timer& t : s.loaded->screen.timers()) {
+      if (t.running() && t.interval() > 0 && (!next || t.deadline() < *next))
+        next = t.deadline();
+    }
+  }
+  return next;
+}
+
+void ScreenRegistry::fireDueTimers() {
+  for (;;) {
+    if (ended_)
+      break;
+    const ui::Millis now = clock_.now();
+    Slot* dueSlot = nullptr;
+    ui::Timer* due = nullptr;
+    for (Slot& s : slots_) {
+      if (!s.loaded)
+        continue;
+      for (ui::Timer& t : s.loaded->screen.timers()) {
+        if (t.running() && t.interval() > 0 && t.deadline() <= now &&
+            (!due || t.deadline() < due->deadline())) {
+          dueSlot = &s;
+          due = &t;
+        }
+      }
+    }
+    if (due == nullptr)
+      break;
+    due->rearm(now);
+    run(*dueSlot, {ui::EventKind::Timer, due->name()});
+    unloaded_.clear();
+  }
+  updatePointer();
+}
+
+void ScreenRegistry::present() {
+  for (Slot& s : slots_) {
+    if (!s.loaded)
+      continue;
+    const std::vector<ui::Rect> dirty = s.loaded->screen.takeDirty();
+    if (dirty.empty())
+      continue;
+    s.loaded->painter.paint(s.loaded->screen, dirty);
+    platform_.present(s.loaded->window, s.loaded->painter.pixels(), dirty);
+  }
+}
+
+int ScreenRegistry::instanceCount() const {
+  return static_cast<int>(
+      std::ranges::count_if(slots_, [](const Slot& s) { return s.behaviour != nullptr; }));
+}
+
+std::optional<platform::WindowId> ScreenRegistry::windowOf(std::string_view kind) const {
+  const Slot& s = slot(kind);
+  return s.loaded ? std::optional(s.loaded->window) : std::nullopt;
+}
+
+}  // namespace vargo::app

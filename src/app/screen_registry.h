@@ -1,0 +1,86 @@
+#pragma once
+// The registry of the sixteen screens: one slot per kind, filled by the kind's first show and never emptied.
+// It loads and unloads screens, delivers mouse input and timer ticks to their handlers, paints what changed
+// and ends the program when the last loaded screen is gone.
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "media/fonts.h"
+#include "media/painter.h"
+#include "media/sound.h"
+#include "platform/platform.h"
+#include "ui/host.h"
+#include "ui/screen.h"
+#include "ui/screen_kind.h"
+
+namespace vargo::app {
+
+class ScreenRegistry final : public ui::Host {
+ public:
+  ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::Platform& platform,
+                 media::SoundPlayer& sound, const ui::Clock& clock);
+  ~ScreenRegistry() override;
+
+  // ui::Host
+  void show(std::string_view kind) override;
+  void unload(std::string_view kind) override;
+  void endProgram() override;
+  bool isVisible(std::string_view kind) const override;
+  void setEnabled(std::string_view kind, bool enabled) override;
+  void setVisible(std::string_view kind, bool visible) override;
+  ui::Screen* loaded(std::string_view kind) override;
+  void playSound(std::string_view fileName) override;
+  void messageBox(std::string_view title, std::string_view text) override;
+  ui::Millis now() const override { return clock_.now(); }
+
+  bool ended() const { return ended_; }
+  // One input event from the window system.
+  void handle(const platform::InputEvent& event);
+  // The earliest deadline of a running timer of any loaded screen.
+  std::optional<ui::Millis> nextDeadline() const;
+  // Delivers every tick that is due now, earliest first.
+  void fireDueTimers();
+  // Paints and presents every changed area of every loaded screen.
+  void present();
+
+  // For tests and tools: how many instances exist, and the window of a loaded screen.
+  int instanceCount() const;
+  std::optional<platform::WindowId> windowOf(std::string_view kind) const;
+
+ private:
+  struct Loaded;
+  struct Slot {
+    const ui::ScreenKind* kind;
+    std::unique_ptr<ui::Behaviour> behaviour;  // the instance; made by the first show
+    std::unique_ptr<Loaded> loaded;
+    bool visible = false;
+  };
+
+  Slot& slot(std::string_view kind);
+  const Slot& slot(std::string_view kind) const;
+  Slot* slotOfWindow(platform::WindowId window);
+  void load(Slot& slot);
+  void run(Slot& slot, const ui::Event& event);
+  void mouseButton(const platform::MouseButton& button);
+  void mouseMove(const platform::MouseMove& move);
+  void closeRequest(platform::WindowId window);
+  void updatePointer();
+  void closeAll();
+  void afterDispatch();
+
+  platform::Platform& platform_;
+  media::SoundPlayer& sound_;
+  const ui::Clock& clock_;
+  media::Fonts fonts_;
+  std::vector<Slot> slots_;
+  std::vector<std::unique_ptr<Loaded>> unloaded_;  // kept until the running handler has returned
+  std::optional<platform::CursorId> levelCursor_;
+  std::optional<platform::MouseMove> lastMouse_;
+  bool ended_ = false;
+};
+
+}  // namespace vargo::app

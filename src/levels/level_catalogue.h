@@ -1,0 +1,12 @@
+#pragma once
+
+#include <span>
+
+#include "levels/level_def.h"
+
+namespace vargo::levels {
+
+// level1 ... level5, in order.
+std::span<const LevelDef> levelCatalogue();
+
+}  // namespace vargo::levels

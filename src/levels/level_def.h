@@ -1,0 +1,45 @@
+#pragma once
+// What a shooting level is made of. The five levels share one screen behaviour and differ only in this data.
+
+#include <span>
+#include <string_view>
+
+#include "ui/definition.h"
+
+namespace vargo::levels {
+
+// One gunman: his picture, the timer that brings him up, his hit picture and the timer that takes it down.
+struct TargetSlot {
+  std::string_view target;
+  std::string_view showTimer;
+  std::string_view hitPicture;
+  std::string_view hideTimer;
+  int points;
+};
+
+using Names = std::span<const std::string_view>;
+
+struct LevelDef {
+  std::string_view name;
+  ui::ScreenDef screen;  // window, widgets in stacking order, timers
+  std::span<const TargetSlot> slots;
+  Names shownOverLeftArea;   // Image1_MouseMove: the weapon turned left
+  Names shownOverRightArea;  // Image2_MouseMove: the weapon turned right
+  Names shownOverSurface;    // Form_MouseMove: the weapon straight ahead ...
+  Names hiddenOverSurface;   // ... and the turned weapons taken away
+  std::string_view exitLabel;
+  bool scoreResets;  // whether the score label has a click handler that sets it to "0"
+  std::string_view completionTarget;
+  int threshold;  // the score must exceed it when the completion target is hit
+  std::string_view nextScreen;
+  std::string_view shotSound;
+  std::string_view magazine;  // the starting magazine and what a reload refills
+};
+
+// The widgets every level has.
+inline constexpr std::string_view kMagazineLabel = "Label1";
+inline constexpr std::string_view kScoreLabel = "Label2";
+inline constexpr std::string_view kLeftArea = "Image1";
+inline constexpr std::string_view kRightArea = "Image2";
+
+}  // namespace vargo::levels

@@ -1,0 +1,36 @@
+#pragma once
+// Paints one loaded screen into its own ARGB buffer: background colour, background picture, then the
+// widgets from the bottom of the stacking order up. Only the given areas are repainted.
+
+#include <span>
+#include <vector>
+
+#include "media/fonts.h"
+#include "media/image.h"
+#include "ui/screen.h"
+
+struct SDL_Surface;
+
+namespace vargo::media {
+
+class ScreenPainter {
+ public:
+  ScreenPainter(const ui::ScreenDef& def, Fonts& fonts);
+  ~ScreenPainter();
+  ScreenPainter(const ScreenPainter&) = delete;
+  ScreenPainter& operator=(const ScreenPainter&) = delete;
+
+  void paint(const ui::Screen& screen, std::span<const ui::Rect> areas);
+  platform::Pixels pixels() const;
+
+ private:
+  void paintArea(const ui::Screen& screen, const ui::Rect& area);
+  void paintPicture(const ui::Widget& widget, std::size_t index);
+
+  Fonts& fonts_;
+  SDL_Surface* canvas_;
+  Image background_;
+  std::vector<Image> pictures_;  // by widget index; empty for widgets without a picture
+};
+
+}  // namespace vargo::media

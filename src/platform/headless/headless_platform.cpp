@@ -1,0 +1,75 @@
+#include "platform/headless/headless_platform.h"
+
+#include <algorithm>
+
+namespace vargo::platform {
+
+namespace {
+constexpr std::uint16_t kSigned16Native = 0x8010;  // SDL's AUDIO_S16LSB
+}
+
+HeadlessPlatform::HeadlessPlatform(bool withAudio) {
+  if (withAudio)
+    audio_ = AudioFormat{44100, 2, kSigned16Native};
+}
+
+const HeadlessPlatform::Window* HeadlessPlatform::window(WindowId id) const {
+  auto it = windows_.find(id);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+WindowId HeadlessPlatform::openWindow(const WindowSpec& spec) {
+  const WindowId id = nextWindow_++;
+  Window w{spec};
+  w.pixels.assign(static_cast<std::size_t>(spec.client.width) * spec.client.height, 0);
+  windows_.emplace(id, std::move(w));
+  return id;
+}
+
+void HeadlessPlatform::closeWindow(WindowId window) {
+  windows_.erase(window);
+  std::erase(stacking_, window);
+}
+
+void HeadlessPlatform::raiseWindow(WindowId window) {
+  windows_.at(window).shown = true;
+  std::erase(stacking_, window);
+  stacking_.push_back(window);
+}
+
+void HeadlessPlatform::setWindowShown(WindowId window, bool shown) {
+  windows_.at(window).shown = shown;
+}
+
+void HeadlessPlatform::setWindowIcon(WindowId window, Pixels) {
+  windows_.at(window).hasIcon = true;
+}
+
+void HeadlessPlatform::present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) {
+  Window& w = windows_.at(window);
+  for (const ui::Rect& r : areas) {
+    for (int y = r.y; y < r.bottom(); ++y) {
+      std::copy_n(pixels.data + static_cast<std::size_t>(y) * pixels.pitch + r.x, r.width,
+                  w.pixels.begin() + static_cast<std::ptrdiff_t>(y) * w.spec.client.width + r.x);
+    }
+  }
+  ++w.presents;
+}
+
+CursorId HeadlessPlatform::createCursor(Pixels, ui::Point) {
+  return nextCursor_++;
+}
+
+void HeadlessPlatform::messageBox(std::string_view title, std::string_view text) {
+  messages_.push_back({std::string(title), std::string(text)});
+}
+
+std::optional<InputEvent> HeadlessPlatform::waitEvent(std::optional<std::uint32_t>) {
+  if (queue_.empty())
+    return std::nullopt;
+  InputEvent event = queue_.front();
+  queue_.pop_front();
+  return event;
+}
+
+}  // namespace vargo::platform

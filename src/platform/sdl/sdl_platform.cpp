@@ -1,0 +1,214 @@
+#include "platform/sdl/sdl_platform.h"
+
+#include <string>
+
+namespace vargo::platform {
+
+namespace {
+
+// SDL quietly falls back to drivers that show nothing when there is no display; only a player who asked for
+// one of them on purpose (SDL_VIDEODRIVER) gets it.
+bool invisibleDriver(const char* driver) {
+  const std::string name = driver == nullptr ? "" : driver;
+  return name == "offscreen" || name == "dummy" || name == "evdev";
+}
+
+bool askedForDriver(const char* driver) {
+  const char* wanted = SDL_getenv("SDL_VIDEODRIVER");
+  return wanted != nullptr && driver != nullptr && SDL_strcasecmp(wanted, driver) == 0;
+}
+
+SDL_Surface* wrap(Pixels pixels) {
+  return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(pixels.data), pixels.width,
+                                            pixels.height, 32, pixels.pitch * 4, SDL_PIXELFORMAT_ARGB8888);
+}
+
+SDL_Window* windowOf(WindowId id) {
+  return SDL_GetWindowFromID(id);
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform() {
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    throw NoDisplay(std::string("no display available (") + SDL_GetError() + ")");
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (invisibleDriver(driver) && !askedForDriver(driver)) {
+    SDL_Quit();
+    throw NoDisplay("no display available (is DISPLAY or WAYLAND_DISPLAY set?)");
+  }
+  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  sizeAll_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL);
+  openAudio();
+}
+
+SdlPlatform::~SdlPlatform() {
+  if (audioDevice_ != 0)
+    SDL_CloseAudioDevice(audioDevice_);
+  for (SDL_Cursor* c : cursors_)
+    SDL_FreeCursor(c);
+  SDL_FreeCursor(arrow_);
+  SDL_FreeCursor(sizeAll_);
+  SDL_Quit();
+}
+
+void SdlPlatform::openAudio() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    return;  // no audio at all: the game runs silently
+  SDL_AudioSpec want{};
+  want.freq = 44100;
+  want.format = AUDIO_S16SYS;
+  want.channels = 2;
+  want.samples = 512;  // about 12 ms: a shot is heard at once
+  SDL_AudioSpec have{};
+  audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
+                                     SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+  if (audioDevice_ == 0)
+    return;
+  audio_ = AudioFormat{have.freq, have.channels, have.format};
+  SDL_PauseAudioDevice(audioDevice_, 0);
+}
+
+WindowId SdlPlatform::openWindow(const WindowSpec& spec) {
+  const int x = spec.position ? spec.position->x : SDL_WINDOWPOS_CENTERED;
+  const int y = spec.position ? spec.position->y : SDL_WINDOWPOS_CENTERED;
+  SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), x, y, spec.client.width, spec.client.height,
+                                        SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+  if (window == nullptr)
+    throw NoDisplay(std::string("cannot open a window (") + SDL_GetError() + ")");
+  return SDL_GetWindowID(window);
+}
+
+void SdlPlatform::closeWindow(WindowId window) {
+  if (SDL_Window* w = windowOf(window))
+    SDL_DestroyWindow(w);
+}
+
+void SdlPlatform::raiseWindow(WindowId window) {
+  if (SDL_Window* w = windowOf(window)) {
+    SDL_ShowWindow(w);
+    SDL_RaiseWindow(w);
+  }
+}
+
+void SdlPlatform::setWindowShown(WindowId window, bool shown) {
+  if (SDL_Window* w = windowOf(window))
+    shown ? SDL_ShowWindow(w) : SDL_HideWindow(w);
+}
+
+void SdlPlatform::setWindowIcon(WindowId window, Pixels icon) {
+  SDL_Window* w = windowOf(window);
+  SDL_Surface* surface = wrap(icon);
+  if (w != nullptr && surface != nullptr)
+    SDL_SetWindowIcon(w, surface);
+  SDL_FreeSurface(surface);
+}
+
+void SdlPlatform::present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) {
+  SDL_Window* w = windowOf(window);
+  SDL_Surface* target = w == nullptr ? nullptr : SDL_GetWindowSurface(w);
+  SDL_Surface* source = wrap(pixels);
+  if (target != nullptr && source != nullptr) {
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    std::vector<SDL_Rect> rects;
+    rects.reserve(areas.size());
+    for (const ui::Rect& r : areas) {
+      SDL_Rect rect{r.x, r.y, r.width, r.height};
+      SDL_BlitSurface(source, &rect, target, &rect);
+      rects.push_back(rect);
+    }
+    SDL_UpdateWindowSurfaceRects(w, rects.data(), static_cast<int>(rects.size()));
+  }
+  SDL_FreeSurface(source);
+}
+
+CursorId SdlPlatform::createCursor(Pixels image, ui::Point hotSpot) {
+  SDL_Surface* surface = wrap(image);
+  SDL_Cursor* cursor = surface == nullptr ? nullptr : SDL_CreateColorCursor(surface, hotSpot.x, hotSpot.y);
+  SDL_FreeSurface(surface);
+  cursors_.push_back(cursor != nullptr ? cursor : arrow_);
+  return static_cast<CursorId>(cursors_.size());
+}
+
+void SdlPlatform::setCursor(SystemCursor cursor) {
+  SDL_Cursor* c = cursor == SystemCursor::SizeAll ? sizeAll_ : arrow_;
+  if (c != current_)
+    SDL_SetCursor(c);
+  current_ = c;
+}
+
+void SdlPlatform::setCursor(CursorId cursor) {
+  SDL_Cursor* c = cursor >= 1 && cursor <= cursors_.size() ? cursors_[cursor - 1] : arrow_;
+  if (c != current_)
+    SDL_SetCursor(c);
+  current_ = c;
+}
+
+void SdlPlatform::messageBox(std::string_view title, std::string_view text) {
+  const std::string t(title);
+  const std::string m(text);
+  SDL_ShowSimpleMessageBox(0, t.c_str(), m.c_str(), nullptr);
+  // The box is modal: clicks made while it was open are dropped, not replayed on the screens behind it.
+  SDL_PumpEvents();
+  SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
+}
+
+std::optional<InputEvent> SdlPlatform::translate(const SDL_Event& e) const {
+  switch (e.type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (e.button.button != SDL_BUTTON_LEFT)
+        return std::nullopt;
+      return MouseButton{e.button.windowID, {e.button.x, e.button.y}, e.type == SDL_MOUSEBUTTONDOWN};
+    case SDL_MOUSEMOTION:
+      return MouseMove{e.motion.windowID, {e.motion.x, e.motion.y}};
+    case SDL_QUIT:
+      return QuitRequest{};
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+        return CloseRequest{e.window.windowID};
+      if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SHOWN ||
+          e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        return Exposed{e.window.windowID};
+      }
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> timeoutMs) {
+  const Uint64 start = SDL_GetTicks64();
+  for (;;) {
+    SDL_Event e;
+    int got = 0;
+    if (!timeoutMs) {
+      got = SDL_WaitEvent(&e);
+    } else {
+      const Uint64 elapsed = SDL_GetTicks64() - start;
+      if (elapsed >= *timeoutMs)
+        return std::nullopt;
+      got = SDL_WaitEventTimeout(&e, static_cast<int>(*timeoutMs - elapsed));
+    }
+    if (got == 0) {
+      if (timeoutMs)
+        return std::nullopt;
+      continue;
+    }
+    if (auto event = translate(e))
+      return event;
+  }
+}
+
+void SdlPlatform::replaceSound(std::vector<std::uint8_t> samples) {
+  if (audioDevice_ == 0)
+    return;
+  SDL_ClearQueuedAudio(audioDevice_);
+  SDL_QueueAudio(audioDevice_, samples.data(), static_cast<Uint32>(samples.size()));
+}
+
+}  // namespace vargo::platform

@@ -1,0 +1,12 @@
+#include "ui/clock.h"
+
+#include <chrono>
+
+namespace vargo::ui {
+
+Millis SteadyClock::now() const {
+  using namespace std::chrono;
+  return static_cast<Millis>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+}  // namespace vargo::ui

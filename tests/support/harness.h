@@ -1,0 +1,53 @@
+#pragma once
+// Plays the game through the headless window system: clicks and pointer moves at pixel positions of a
+// screen's window, a manual clock, and a record of the sounds asked for.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/screen_registry.h"
+#include "media/sound.h"
+#include "platform/headless/headless_platform.h"
+#include "ui/clock.h"
+
+namespace vargo::test {
+
+class RecordingSound final : public media::SoundPlayer {
+ public:
+  void playSound(std::string_view fileName) override { played.emplace_back(fileName); }
+  std::vector<std::string> played;
+};
+
+class Harness {
+ public:
+  Harness();
+
+  void show(std::string_view kind) { registry.show(kind); }
+  void click(std::string_view kind, int x, int y);
+  void press(std::string_view kind, int x, int y, bool down);
+  void move(std::string_view kind, int x, int y);
+  void close(std::string_view kind);
+  // Lets time pass, delivering every tick at its deadline.
+  void advance(ui::Millis ms);
+
+  ui::Screen& screen(std::string_view kind);
+  bool loaded(std::string_view kind) { return registry.loaded(kind) != nullptr; }
+  std::string caption(std::string_view kind, std::string_view widget) { return screen(kind).caption(widget); }
+  bool visible(std::string_view kind, std::string_view widget) { return screen(kind).isVisible(widget); }
+  // The kinds whose screens are loaded, in the registry's order.
+  std::vector<std::string> loadedKinds();
+  // The loaded kind whose window is in front.
+  std::string front();
+
+  platform::HeadlessPlatform platform;
+  ui::ManualClock clock;
+  RecordingSound sound;
+  app::ScreenRegistry registry;
+
+ private:
+  platform::WindowId window(std::string_view kind);
+  void deliver(const platform::InputEvent& event);
+};
+
+}  // namespace vargo::test

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for vargo, builds it, and plays or tests it.
+#
+#   bash tools/dev.sh play    install what is missing, build, start the game
+#   bash tools/dev.sh test    install what is missing, build, run the whole test suite
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_packages=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
+  libfontconfig-dev librsvg2-bin fonts-liberation2 fonts-dejavu-core fonts-bebas-neue)
+test_packages=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  cmake --preset release >/dev/null
+  cmake --build --preset release
+}
+
+case "${1:-}" in
+  play)
+    install_missing "${build_packages[@]}" libgtest-dev
+    build
+    exec build/release/vargo
+    ;;
+  test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build
+    ctest --preset release --parallel "$(nproc)"
+    ;;
+  *)
+    echo "usage: bash tools/dev.sh play|test" >&2
+    exit 2
+    ;;
+esac
