@@ -10,18 +10,7 @@ build_packages=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev lib
   libfontconfig-dev librsvg2-bin fonts-liberation2 fonts-dejavu-core fonts-bebas-neue)
 test_packages=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
 
-install_missing() {
-  local missing=()
-  for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
+source tools/packages.sh
 
 build() {
   cmake --preset release >/dev/null
