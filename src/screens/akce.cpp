@@ -1,0 +1,37 @@
+// The history screen: a long article on the unit's best-known operation. It is opened over About and
+// placed at a fixed desktop position; its "OK" closes it alone.
+
+#include "screens/look.h"
+#include "screens/navigation.h"
+#include "screens/screens.h"
+#include "screens/texts.h"
+
+namespace vargo::screens {
+
+namespace {
+
+using ui::label;
+namespace fonts = ui::fonts;
+
+constexpr std::string_view kName = "akce";
+
+const ui::ScreenDef& akceScreen() {
+  static const ui::WidgetDef widgets[] = {
+      // "OK" lies above the article's bottom edge, so it keeps the clicks there.
+      label("Label3", {404, 704, 37, 25}, "OK", fonts::sans17, look::text, look::cursor),
+      label("Label2", {8, 16, 833, 692}, texts::akceArticle, fonts::serif6, look::text, look::arrow),
+      // The heading starts 4 px above the client area; its top rows are cut off.
+      label("Label1", {384, -4, 73, 37}, "Akce", fonts::sans24, look::text, look::arrow),
+  };
+  static const ui::ScreenDef def{
+      {"Form1", {845, 733}, ui::Placement::atPosition(98, 12), look::lightBlue}, widgets, {}};
+  return def;
+}
+
+}  // namespace
+
+ui::ScreenKind akceKind() {
+  return kindOf(kName, akceScreen(), {onClick("Label3", leave(kName))});
+}
+
+}  // namespace vargo::screens

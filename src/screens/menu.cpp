@@ -1,0 +1,53 @@
+// The main menu Vargo1: the title artwork with four painted buttons, an invisible image area over each.
+
+#include "screens/look.h"
+#include "screens/navigation.h"
+#include "screens/screens.h"
+#include "screens/texts.h"
+#include "ui/host.h"
+
+namespace vargo::screens {
+
+namespace {
+
+using ui::imageArea;
+using ui::label;
+namespace fonts = ui::fonts;
+
+constexpr std::string_view kName = "Vargo1";
+
+const ui::ScreenDef& menuScreen() {
+  static const ui::WidgetDef widgets[] = {
+      label("Label2", {176, 448, 117, 13}, texts::menuStudio, fonts::standardBold, look::text, look::arrow),
+      label("Label1", {48, 420, 381, 29}, texts::menuMotto, fonts::sans13, look::text, look::arrow),
+      imageArea("Image4", {116, 280, 225, 57}, look::cursor),  // "CREDITS"
+      imageArea("Image3", {116, 216, 225, 57}, look::cursor),  // "O Vargo"
+      imageArea("Image2", {116, 344, 225, 65}, look::cursor),  // "KONEC"
+      imageArea("Image1", {116, 148, 225, 61}, look::cursor),  // "Nová hra"
+  };
+  static const ui::ScreenDef def{
+      {"Vargo - Tarnok", {459, 469}, ui::Placement::centre(), look::white, "menu"}, widgets, {}};
+  return def;
+}
+
+void showCredits(ui::Host& host, ui::Screen&) {
+  host.messageBox("CREDITS", texts::creditsText);
+}
+
+void quit(ui::Host& host, ui::Screen&) {
+  host.endProgram();
+}
+
+}  // namespace
+
+ui::ScreenKind menuKind() {
+  return kindOf(kName, menuScreen(),
+                {
+                    onClick("Image1", moveOn("Mise1", kName)),
+                    onClick("Image2", quit),
+                    onClick("Image3", moveOn("About", kName)),
+                    onClick("Image4", showCredits),
+                });
+}
+
+}  // namespace vargo::screens

@@ -1,0 +1,31 @@
+// The victory screen: the last diary page over the diary picture; its arrow leads to the screen about
+// the unit.
+
+#include "screens/look.h"
+#include "screens/navigation.h"
+#include "screens/screens.h"
+#include "screens/texts.h"
+
+namespace vargo::screens {
+
+namespace {
+
+constexpr std::string_view kName = "win";
+
+const ui::ScreenDef& winScreen() {
+  static const ui::WidgetDef widgets[] = {
+      ui::imageArea("Image1", {656, 424, 49, 33}),
+      ui::label("Label1", {64, 48, 289, 369}, texts::winDiary),
+  };
+  static const ui::ScreenDef def{
+      {"Win", {710, 461}, ui::Placement::centre(), look::face, "diary"}, widgets, {}};
+  return def;
+}
+
+}  // namespace
+
+ui::ScreenKind winKind() {
+  return kindOf(kName, winScreen(), {onClick("Image1", moveOn("About", kName))});
+}
+
+}  // namespace vargo::screens
