@@ -3,12 +3,12 @@
 #   <prefix>/bin/vargo                                       the game
 #   <prefix>/share/vargo/data/*.wav                          its sounds, read from data/ under the working
 #                                                            directory: the launcher starts it in share/vargo
-#   <prefix>/share/applications/example.vargo.Vargo.desktop  the launcher
-#   <prefix>/share/metainfo/example.vargo.Vargo.metainfo.xml software-centre description
+#   <prefix>/share/applications/example.vargo.vargo.desktop  the launcher
+#   <prefix>/share/metainfo/example.vargo.vargo.metainfo.xml software-centre description
 #   <prefix>/share/icons/hicolor/{48x48,scalable}/apps/      the crosshair icon
 include(GNUInstallDirs)
 
-set(VARGO_APP_ID example.vargo.Vargo)
+set(VARGO_APP_ID example.vargo.vargo)
 set(VARGO_GAME_DIR ${CMAKE_INSTALL_DATADIR}/vargo)
 
 install(TARGETS vargo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

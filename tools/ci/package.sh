@@ -1,0 +1,242 @@
+#!/usr/bin/env bash
+# Builds the Debian package and tests it as a player would get it: unpacks it into a scratch root, checks
+# the installed files, the launcher, the icon and the metainfo (with their validators), then starts the
+# installed game under Xvfb from the working directory its launcher sets, clicks through the menu and the
+# first briefing into level 1, fires one shot, checks that the shot was heard and leaves by the "X".
+#
+#   bash tools/ci/package.sh
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+build_dir=build/package
+
+# Every path the package installs, with its mode; nothing else may be in it.
+expected_files="\
+-rwxr-xr-x ./usr/bin/vargo
+-rw-r--r-- ./usr/share/applications/example.vargo.vargo.desktop
+-rw-r--r-- ./usr/share/icons/hicolor/48x48/apps/vargo.png
+-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/vargo.svg
+-rw-r--r-- ./usr/share/metainfo/example.vargo.vargo.metainfo.xml
+-rw-r--r-- ./usr/share/vargo/data/reload.wav
+-rw-r--r-- ./usr/share/vargo/data/vystrel.wav
+-rw-r--r-- ./usr/share/vargo/data/vystrel2.wav
+-rw-r--r-- ./usr/share/vargo/data/vystrel3.wav"
+sounds=(vystrel.wav vystrel2.wav vystrel3.wav reload.wav)
+runtime_depends=(libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-image-2.0-0 libfontconfig1 fonts-liberation2)
+launcher=usr/share/applications/example.vargo.vargo.desktop
+metainfo=usr/share/metainfo/example.vargo.vargo.metainfo.xml
+
+# Where the clicks land, in client pixels of each window (centres of the areas the screens define).
+menu_new_game=(228 178)   # "Nová hra" image area 116, 148, 225 x 61 of Vargo1
+mise1_continue=(678 438)  # continue area 654, 420, 49 x 37 of Mise1
+level1_surface=(300 120)  # open ground of level 1: a miss when no gunman stands there
+level1_exit=(588 6)       # the "X" label 582, 0, 13 x 13 of level 1
+
+fail() {
+  echo "package test: $*" >&2
+  exit 1
+}
+
+step() {
+  echo "== $*"
+}
+
+# ---------------------------------------------------------------- build
+
+build_package() {
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARGO_WERROR=ON -DVARGO_TESTS=OFF \
+    >/dev/null
+  cmake --build "$build_dir"
+  rm -f "$build_dir"/vargo_*.deb
+  (cd "$build_dir" && cpack -G DEB >/dev/null)
+  local debs=("$build_dir"/vargo_*.deb)
+  [ -f "${debs[0]}" ] || fail "cpack made no package"
+  deb=${debs[0]}
+  echo "built $deb"
+}
+
+# ---------------------------------------------------------------- the package itself
+
+control_field() {
+  dpkg-deb -f "$deb" "$1"
+}
+
+check_control() {
+  [ "$(control_field Package)" = vargo ] || fail "package name is $(control_field Package)"
+  [ "$(control_field Section)" = games ] || fail "section is $(control_field Section)"
+  [ "$(control_field Maintainer)" = "vargo dev <dev@vargo.example>" ] ||
+    fail "maintainer is $(control_field Maintainer)"
+  local depends
+  depends=$(control_field Depends)
+  for p in "${runtime_depends[@]}"; do
+    grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
+  done
+  echo "Depends: $depends"
+}
+
+check_contents() {
+  local listing
+  listing=$(dpkg-deb -c "$deb")
+  if grep -v ' root/root ' <<<"$listing"; then
+    fail "entries above are not owned by root"
+  fi
+  if grep '^d' <<<"$listing" | grep -v '^drwxr-xr-x'; then
+    fail "directories above are not 755"
+  fi
+  local files
+  files=$(grep -v '^d' <<<"$listing" | awk '{print $1, $6}' | LC_ALL=C sort -k2)
+  if [ "$files" != "$expected_files" ]; then
+    diff <(echo "$expected_files") <(echo "$files") >&2 || true
+    fail "the package holds other files than expected (diff above: < expected, > packaged)"
+  fi
+  echo "$files"
+}
+
+# ---------------------------------------------------------------- the unpacked installation
+
+desktop_key() {
+  sed -n "s/^$1=//p" "$root/$launcher"
+}
+
+check_launcher() {
+  [ "$(desktop_key Exec)" = /usr/bin/vargo ] || fail "launcher Exec= is '$(desktop_key Exec)'"
+  [ "$(desktop_key Path)" = /usr/share/vargo ] || fail "launcher Path= is '$(desktop_key Path)'"
+  [ "$(desktop_key Name)" = Vargo ] || fail "launcher Name= is '$(desktop_key Name)'"
+  [ -n "$(desktop_key 'Comment\[cs\]')" ] || fail "launcher has no Czech comment"
+  local icon
+  icon=$(desktop_key Icon)
+  file "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" | grep -q 'PNG image data, 48 x 48' ||
+    fail "no 48x48 PNG icon named $icon"
+  grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable icon $icon"
+  for s in "${sounds[@]}"; do
+    cmp -s "data/$s" "$root$(desktop_key Path)/data/$s" || fail "installed data/$s differs from data/$s"
+  done
+  grep -q "<launchable type=\"desktop-id\">$(basename "$launcher")</launchable>" "$root/$metainfo" ||
+    fail "the metainfo does not name the launcher $(basename "$launcher")"
+}
+
+# Both validators must find no error and no warning; notes and hints are shown but allowed.
+validate() {
+  local out
+  out=$(desktop-file-validate "$root/$launcher" 2>&1) || fail "desktop-file-validate: $out"
+  if grep -Ei '(error|warning):' <<<"$out"; then
+    fail "desktop-file-validate complains"
+  fi
+  echo "desktop-file-validate $launcher: clean${out:+ ($out)}"
+  out=$(appstreamcli validate --no-net "$root/$metainfo" 2>&1) || fail "appstreamcli validate: $out"
+  if grep -E '^(E|W):' <<<"$out"; then
+    fail "appstreamcli validate complains"
+  fi
+  echo "appstreamcli validate --no-net $metainfo:"
+  echo "$out"
+}
+
+check_libraries() {
+  if ldd "$root/usr/bin/vargo" | grep 'not found'; then
+    fail "the installed game misses the libraries above"
+  fi
+}
+
+# ---------------------------------------------------------------- playing the installed game
+
+# Waits for a visible window of the given title and client size and prints its id.
+wait_window() {
+  local title=$1 size=$2 WINDOW X Y WIDTH HEIGHT SCREEN
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
+      WIDTH= HEIGHT=
+      eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+      if [ "${WIDTH}x${HEIGHT}" = "$size" ]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  fail "no window '$title' of $size appeared"
+}
+
+click() {
+  local window=$1 x=$2 y=$3
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+}
+
+# Bytes of the disk audio file that are not zero, from the given byte offset on (S16 silence is zero).
+sound_bytes_from() {
+  tail -c "+$(($1 + 1))" "$audio" | tr -d '\0' | wc -c
+}
+
+audio_size() {
+  stat -c %s "$audio"
+}
+
+# Runs under Xvfb: the game from the installed files, in the folder the launcher names.
+play_installed() {
+  local exe=$root$(desktop_key Exec) dir=$root$(desktop_key Path)
+  (cd "$dir" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" exec "$exe") 2>"$scratch/game.log" &
+  game=$!
+  trap '[ -z "${game:-}" ] || kill "$game" 2>/dev/null || true' EXIT
+
+  local menu mise1 level1
+  menu=$(wait_window "Vargo - Tarnok" 459x469)
+  click "$menu" "${menu_new_game[@]}"
+  mise1=$(wait_window Form2 708x461)
+  click "$mise1" "${mise1_continue[@]}"
+  level1=$(wait_window Form1 599x321)
+  echo "menu, briefing and level 1 came up"
+
+  sleep 0.5
+  local before
+  before=$(audio_size)
+  [ "$before" -gt 0 ] || fail "the game opened no disk audio device"
+  [ "$(sound_bytes_from 0)" -eq 0 ] || fail "something was heard before the first shot"
+  click "$level1" "${level1_surface[@]}"
+  sleep 1
+  [ "$(audio_size)" -gt "$before" ] || fail "the disk audio file did not grow after the shot"
+  local heard
+  heard=$(sound_bytes_from "$before")
+  [ "$heard" -gt 1000 ] || fail "the shot was not heard ($heard sound bytes after it)"
+  echo "the shot was heard: $heard non-silent bytes of audio after it"
+
+  click "$level1" "${level1_exit[@]}"
+  local status=0
+  timeout 10 tail --pid="$game" -f /dev/null || fail "the game did not end after its X was clicked"
+  wait "$game" || status=$?
+  game=
+  [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$scratch/game.log")"
+  echo "the X ended the game"
+}
+
+# ---------------------------------------------------------------- main
+
+if [ "${1:-}" = --play ]; then
+  root=$2 scratch=$3 audio=$3/audio.raw
+  play_installed
+  exit 0
+fi
+
+source tools/packages.sh
+install_missing g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
+  libfontconfig-dev librsvg2-bin fonts-liberation2 dpkg-dev file desktop-file-utils appstream \
+  xvfb xauth xdotool
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+root=$scratch/root
+
+step "building the package"
+build_package
+step "control fields"
+check_control
+step "contents"
+check_contents
+step "unpacking into $root"
+dpkg-deb -x "$deb" "$root"
+step "launcher, icon, sounds"
+check_launcher
+check_libraries
+step "validators"
+validate
+step "playing the installed game under Xvfb"
+timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --play "$root" "$scratch"
+step "package test passed"
