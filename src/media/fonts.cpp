@@ -2,15 +2,41 @@
 
 #include <SDL_ttf.h>
 
+#include <cstdio>
 #include <tuple>
+#include <utility>
 
 namespace vargo::media {
+
+namespace {
+
+const char* faceName(ui::Face face) {
+  switch (face) {
+    case ui::Face::MsSansSerif:
+      return "MS Sans Serif";
+    case ui::Face::MsSerif:
+      return "MS Serif";
+    case ui::Face::PrincetownD:
+      return "PrincetownD";
+  }
+  return "?";
+}
+
+void warnOnce(const ui::FontSpec& spec) {
+  static bool warned = false;
+  if (std::exchange(warned, true))
+    return;
+  std::fprintf(stderr, "vargo: no installed font can stand in for \"%s\"; its text is left out\n",
+               faceName(spec.face));
+}
+
+}  // namespace
 
 bool Fonts::Less::operator()(const ui::FontSpec& a, const ui::FontSpec& b) const {
   return std::tuple(a.face, a.points, a.weight) < std::tuple(b.face, b.points, b.weight);
 }
 
-Fonts::Fonts() : ready_(TTF_Init() == 0) {}
+Fonts::Fonts(FontFinder finder) : finder_(std::move(finder)), ready_(TTF_Init() == 0) {}
 
 Fonts::~Fonts() {
   for (auto& [spec, font] : open_) {
@@ -21,8 +47,27 @@ Fonts::~Fonts() {
     TTF_Quit();
 }
 
-TTF_Font* Fonts::font(const ui::FontSpec&) {
-  return nullptr;
+TTF_Font* Fonts::font(const ui::FontSpec& spec) {
+  auto it = open_.find(spec);
+  if (it == open_.end()) {
+    it = open_.emplace(spec, open(spec)).first;
+    if (it->second == nullptr)
+      warnOnce(spec);
+  }
+  return it->second;
+}
+
+// TrueType sizes are points at 72 dots per inch, so opening at the pixel size gives that em height.
+TTF_Font* Fonts::open(const ui::FontSpec& spec) const {
+  if (!ready_)
+    return nullptr;
+  const std::optional<FontFile> file = finder_(spec.face, spec.bold());
+  if (!file)
+    return nullptr;
+  TTF_Font* font = TTF_OpenFontIndex(file->path.c_str(), spec.pixels(), file->index);
+  if (font != nullptr && file->embolden)
+    TTF_SetFontStyle(font, TTF_STYLE_BOLD);
+  return font;
 }
 
 }  // namespace vargo::media

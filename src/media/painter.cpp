@@ -2,16 +2,37 @@
 
 #include <SDL.h>
 
+#include "media/canvas.h"
+#include "media/progress_bar.h"
+
 namespace vargo::media {
 
 namespace {
 
-Uint32 mapColour(const SDL_Surface* s, ui::Colour c) {
-  return SDL_MapRGB(s->format, c.red, c.green, c.blue);
+constexpr Uint32 kOpaque = 0xFF000000;
+
+bool fullyOpaque(const Image& image) {
+  const platform::Pixels p = image.pixels();
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) {
+      if ((p.at(x, y) & kOpaque) != kOpaque)
+        return false;
+    }
+  }
+  return true;
 }
 
-SDL_Rect toSdl(const ui::Rect& r) {
-  return {r.x, r.y, r.width, r.height};
+// Opaque images are copied, which is much faster than blending; the others blend over what lies beneath.
+Image prepared(Image image) {
+  if (image)
+    SDL_SetSurfaceBlendMode(image.surface(), fullyOpaque(image) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+  return image;
+}
+
+void blit(const Image& image, ui::Size part, SDL_Surface* canvas, ui::Point at) {
+  SDL_Rect source{0, 0, part.width, part.height};
+  SDL_Rect target{at.x, at.y, 0, 0};
+  SDL_BlitSurface(image.surface(), &source, canvas, &target);
 }
 
 }  // namespace
@@ -20,10 +41,11 @@ ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts)
     : fonts_(fonts),
       canvas_(SDL_CreateRGBSurfaceWithFormat(0, def.window.client.width, def.window.client.height, 32,
                                              SDL_PIXELFORMAT_ARGB8888)),
-      background_(Image::decode(def.window.picture)) {
+      background_(prepared(Image::decode(def.window.picture))),
+      labels_(def.widgets.size()) {
   pictures_.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
-    pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Image::decode(w.picture) : Image{});
+    pictures_.push_back(w.kind == ui::WidgetKind::Picture ? prepared(Image::decode(w.picture)) : Image{});
   }
 }
 
@@ -42,31 +64,45 @@ void ScreenPainter::paint(const ui::Screen& screen, std::span<const ui::Rect> ar
 }
 
 void ScreenPainter::paintArea(const ui::Screen& screen, const ui::Rect& area) {
-  const SDL_Rect clip = toSdl(area);
-  SDL_SetClipRect(canvas_, &clip);
-  SDL_FillRect(canvas_, &clip, mapColour(canvas_, screen.def().window.background));
+  clipTo(canvas_, area);
+  fill(canvas_, area, screen.def().window.background);
   if (background_)
-    SDL_BlitSurface(background_.surface(), nullptr, canvas_, nullptr);
+    blit(background_, background_.size(), canvas_, {0, 0});
   const auto& order = screen.stacking();
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     const ui::Widget& w = screen.widgets()[*it];
-    if (!w.visible || intersection(w.def->rect, area).empty())
-      continue;
-    if (w.def->kind == ui::WidgetKind::Picture)
-      paintPicture(w, *it);
+    if (w.visible && !intersection(w.def->rect, area).empty())
+      paintWidget(w, *it, area);
   }
 }
 
+void ScreenPainter::paintWidget(const ui::Widget& widget, std::size_t index, const ui::Rect& area) {
+  switch (widget.def->kind) {
+    case ui::WidgetKind::Picture:
+      paintPicture(widget, index);
+      break;
+    case ui::WidgetKind::Label:
+      labels_[index].draw(canvas_, widget, fonts_, area);
+      break;
+    case ui::WidgetKind::ProgressBar:
+      drawProgressBar(canvas_, widget.def->rect, widget.value);
+      break;
+    case ui::WidgetKind::ImageArea:
+      break;
+  }
+}
+
+// The background colour, then the picture at natural size from the top-left corner, clipped to the
+// rectangle; a bordered picture starts one pixel in, inside its frame.
 void ScreenPainter::paintPicture(const ui::Widget& widget, std::size_t index) {
   const ui::WidgetDef& def = *widget.def;
-  SDL_Rect rect = toSdl(def.rect);
-  SDL_FillRect(canvas_, &rect, mapColour(canvas_, def.background));
-  const Image& image = pictures_[index];
-  if (!image)
-    return;
-  SDL_Rect source{0, 0, def.rect.width, def.rect.height};
-  SDL_Rect target = rect;
-  SDL_BlitSurface(image.surface(), &source, canvas_, &target);
+  fill(canvas_, def.rect, def.background);
+  const int inset = def.border ? 1 : 0;
+  if (def.border)
+    frame(canvas_, def.rect, ui::palette::windowFrame, ui::palette::windowFrame);
+  if (const Image& image = pictures_[index])
+    blit(image, {def.rect.width - 2 * inset, def.rect.height - 2 * inset}, canvas_,
+         {def.rect.x + inset, def.rect.y + inset});
 }
 
 }  // namespace vargo::media

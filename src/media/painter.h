@@ -7,6 +7,7 @@
 
 #include "media/fonts.h"
 #include "media/image.h"
+#include "media/label_text.h"
 #include "ui/screen.h"
 
 struct SDL_Surface;
@@ -25,12 +26,14 @@ class ScreenPainter {
 
  private:
   void paintArea(const ui::Screen& screen, const ui::Rect& area);
+  void paintWidget(const ui::Widget& widget, std::size_t index, const ui::Rect& area);
   void paintPicture(const ui::Widget& widget, std::size_t index);
 
   Fonts& fonts_;
   SDL_Surface* canvas_;
   Image background_;
-  std::vector<Image> pictures_;  // by widget index; empty for widgets without a picture
+  std::vector<Image> pictures_;    // by widget index; empty for widgets without a picture
+  std::vector<LabelText> labels_;  // by widget index; used by labels only
 };
 
 }  // namespace vargo::media

@@ -1,0 +1,57 @@
+#include "media/label_text.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include "media/canvas.h"
+#include "media/text_layout.h"
+
+namespace vargo::media {
+
+void LabelText::Free::operator()(SDL_Surface* s) const {
+  SDL_FreeSurface(s);
+}
+
+void LabelText::draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area) {
+  if (!rendered_ || caption_ != label.caption)
+    render(label, fonts.font(label.def->font));
+  const ui::Rect& rect = label.def->rect;
+  SDL_Rect oldClip;
+  SDL_GetClipRect(canvas, &oldClip);
+  clipTo(canvas, intersection(rect, area));
+  for (const Line& line : lines_) {
+    SDL_Rect at{rect.x, rect.y + line.top, 0, 0};
+    SDL_BlitSurface(line.pixels.get(), nullptr, canvas, &at);
+  }
+  SDL_SetClipRect(canvas, &oldClip);
+}
+
+void LabelText::render(const ui::Widget& label, TTF_Font* font) {
+  caption_ = label.caption;
+  rendered_ = true;
+  lines_.clear();
+  if (font == nullptr)
+    return;
+  std::string text;  // SDL_ttf wants NUL-terminated strings
+  const auto measure = [&](std::string_view piece) {
+    text.assign(piece);
+    int width = 0;
+    return TTF_SizeUTF8(font, text.c_str(), &width, nullptr) == 0 ? width : 0;
+  };
+  const ui::WidgetDef& def = *label.def;
+  const SDL_Color colour{def.textColour.red, def.textColour.green, def.textColour.blue, SDL_ALPHA_OPAQUE};
+  const int skip = TTF_FontLineSkip(font);
+  int top = 0;
+  for (std::string_view line : layoutText(caption_, def.rect.width, measure)) {
+    if (top >= def.rect.height)
+      break;
+    if (!line.empty()) {
+      text.assign(line);
+      if (SDL_Surface* pixels = TTF_RenderUTF8_Blended(font, text.c_str(), colour))
+        lines_.push_back({std::unique_ptr<SDL_Surface, Free>(pixels), top});
+    }
+    top += skip;
+  }
+}
+
+}  // namespace vargo::media

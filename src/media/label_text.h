@@ -1,0 +1,36 @@
+#pragma once
+// The drawn text of one label: its caption laid out in lines and rendered once, then blitted on every
+// paint. A new caption is laid out and rendered again; an unchanged one never is.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "media/fonts.h"
+#include "ui/screen.h"
+
+struct SDL_Surface;
+
+namespace vargo::media {
+
+class LabelText {
+ public:
+  // Draws the label's caption at its rectangle, clipped to that rectangle and to `area`.
+  void draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area);
+
+ private:
+  struct Free {
+    void operator()(SDL_Surface* s) const;
+  };
+  struct Line {
+    std::unique_ptr<SDL_Surface, Free> pixels;
+    int top;  // from the top of the label
+  };
+  void render(const ui::Widget& label, TTF_Font* font);
+
+  std::string caption_;
+  bool rendered_ = false;
+  std::vector<Line> lines_;
+};
+
+}  // namespace vargo::media

@@ -1,0 +1,108 @@
+// Plays the real screens through the headless window system with a manual clock and writes a PNG of one
+// screen's window, to look at what the game draws without a display.
+//
+//   vargo_screenshot SCREEN OUT.png [STEP...]
+//
+// The game starts as it always does, with Vargo1 shown; then the steps run in order. A step is
+//   click:SCREEN:X,Y   a left click at X, Y of that screen's window
+//   move:SCREEN:X,Y    a pointer move to X, Y
+//   wait:MS            lets MS milliseconds pass, delivering every timer tick on the way
+//   show:SCREEN        shows the screen, as the game's own navigation would
+// Steps may also be given together in one argument, separated by spaces.
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <charconv>
+#include <cstdio>
+#include <exception>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "support/harness.h"
+
+namespace {
+
+using vargo::test::Harness;
+
+int number(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size())
+    throw std::invalid_argument("not a number: " + std::string(text));
+  return value;
+}
+
+// "SCREEN:X,Y" into the screen and the point.
+std::pair<std::string, vargo::ui::Point> screenAndPoint(std::string_view text) {
+  const auto colon = text.rfind(':');
+  const auto comma = text.find(',', colon == std::string_view::npos ? 0 : colon);
+  if (colon == std::string_view::npos || comma == std::string_view::npos)
+    throw std::invalid_argument("expected SCREEN:X,Y, got " + std::string(text));
+  return {std::string(text.substr(0, colon)),
+          {number(text.substr(colon + 1, comma - colon - 1)), number(text.substr(comma + 1))}};
+}
+
+void runStep(Harness& game, std::string_view step) {
+  const auto colon = step.find(':');
+  const std::string_view verb = step.substr(0, colon);
+  const std::string_view rest = colon == std::string_view::npos ? "" : step.substr(colon + 1);
+  if (verb == "click") {
+    const auto [screen, at] = screenAndPoint(rest);
+    game.click(screen, at.x, at.y);
+  } else if (verb == "move") {
+    const auto [screen, at] = screenAndPoint(rest);
+    game.move(screen, at.x, at.y);
+  } else if (verb == "wait") {
+    game.advance(static_cast<vargo::ui::Millis>(number(rest)));
+  } else if (verb == "show") {
+    game.show(rest);
+  } else {
+    throw std::invalid_argument("unknown step: " + std::string(step));
+  }
+}
+
+void runSteps(Harness& game, int argc, char** argv) {
+  for (int i = 3; i < argc; ++i) {
+    std::istringstream steps(argv[i]);
+    for (std::string step; steps >> step;)
+      runStep(game, step);
+  }
+}
+
+void writePng(const Harness& game, std::string_view screen, const char* path) {
+  const auto id = game.registry.windowOf(screen);
+  const auto* window = id ? game.platform.window(*id) : nullptr;
+  if (window == nullptr)
+    throw std::invalid_argument(std::string(screen) + " is not on view at the end of the steps");
+  const vargo::ui::Size size = window->spec.client;
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(window->pixels.data()), size.width,
+                                         size.height, 32, size.width * 4, SDL_PIXELFORMAT_ARGB8888);
+  const bool written = surface != nullptr && IMG_SavePNG(surface, path) == 0;
+  SDL_FreeSurface(surface);
+  if (!written)
+    throw std::runtime_error(std::string("cannot write ") + path + ": " + SDL_GetError());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: vargo_screenshot SCREEN OUT.png [STEP...]\n");
+    return 2;
+  }
+  try {
+    Harness game;
+    game.show("Vargo1");
+    runSteps(game, argc, argv);
+    writePng(game, argv[1], argv[2]);
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vargo_screenshot: %s\n", e.what());
+    return 1;
+  }
+}
