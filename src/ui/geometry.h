@@ -13,6 +13,7 @@ struct Point {
 struct Size {
   int width = 0;
   int height = 0;
+  constexpr bool operator==(const Size&) const = default;
 };
 
 struct Rect {
