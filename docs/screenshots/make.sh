@@ -7,13 +7,13 @@
 # tools/screenshot.cpp). Level shots wait for the gunmen, hit one and catch its hit picture, and turn the
 # weapon with the pointer.
 set -euo pipefail
+tool=$(realpath -m "${1:-$(dirname "$0")/../../build/release}")/tools/vargo_screenshot
 cd "$(dirname "$0")"
-tool=$(realpath "${1:-../../build/release}")/tools/vargo_screenshot
 [ -x "$tool" ] || { echo "no $tool: build the vargo_screenshot target first" >&2; exit 1; }
 
 while read -r png screen steps; do
   [ "$steps" = - ] && steps=
-  "$tool" "$screen" "$png" $steps
+  "$tool" "$screen" "$png" "$steps"
   echo "$png"
 done <<'SHOTS'
 menu.png      Vargo1    -

@@ -139,14 +139,18 @@ check_libraries() {
 
 # ---------------------------------------------------------------- playing the installed game
 
+# A window's size as WIDTHxHEIGHT; empty when it is gone.
+window_size() {
+  xdotool getwindowgeometry --shell "$1" 2>/dev/null |
+    awk -F= '$1 == "WIDTH" { w = $2 } $1 == "HEIGHT" { h = $2 } END { if (w) print w "x" h }'
+}
+
 # Waits for a visible window of the given title and client size and prints its id.
 wait_window() {
-  local title=$1 size=$2 WINDOW X Y WIDTH HEIGHT SCREEN
+  local title=$1 size=$2
   for _ in $(seq 100); do
     for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
-      WIDTH= HEIGHT=
-      eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
-      if [ "${WIDTH}x${HEIGHT}" = "$size" ]; then
+      if [ "$(window_size "$id")" = "$size" ]; then
         echo "$id"
         return 0
       fi
@@ -172,10 +176,12 @@ audio_size() {
 
 # Runs under Xvfb: the game from the installed files, in the folder the launcher names.
 play_installed() {
-  local exe=$root$(desktop_key Exec) dir=$root$(desktop_key Path)
+  local exe dir
+  exe=$root$(desktop_key Exec)
+  dir=$root$(desktop_key Path)
   (cd "$dir" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" exec "$exe") 2>"$scratch/game.log" &
   game=$!
-  trap '[ -z "${game:-}" ] || kill "$game" 2>/dev/null || true' EXIT
+  trap '[ -z "${game:-}" ] || { kill "$game" && wait "$game"; } 2>/dev/null || true' EXIT
 
   local menu mise1 level1
   menu=$(wait_window "Vargo - Tarnok" 459x469)
@@ -215,6 +221,7 @@ if [ "${1:-}" = --play ]; then
   exit 0
 fi
 
+# shellcheck source=tools/packages.sh
 source tools/packages.sh
 install_missing g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
   libfontconfig-dev librsvg2-bin fonts-liberation2 dpkg-dev file desktop-file-utils appstream \
