@@ -137,6 +137,17 @@ check_libraries() {
   fi
 }
 
+# cmake --install to another prefix writes the launcher for that prefix.
+check_prefix_install() {
+  local prefix=$scratch/prefix
+  cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+  local written=$prefix/share/applications/${launcher##*/}
+  grep -qx "Exec=$prefix/bin/vargo" "$written" || fail "launcher in $prefix: $(grep Exec= "$written")"
+  grep -qx "Path=$prefix/share/vargo" "$written" || fail "launcher in $prefix: $(grep Path= "$written")"
+  [ -f "$prefix/share/vargo/data/reload.wav" ] || fail "no sounds in $prefix/share/vargo/data"
+  echo "cmake --install --prefix $prefix: launcher starts $prefix/bin/vargo in $prefix/share/vargo"
+}
+
 # ---------------------------------------------------------------- playing the installed game
 
 # A window's size as WIDTHxHEIGHT; empty when it is gone.
@@ -244,6 +255,8 @@ check_launcher
 check_libraries
 step "validators"
 validate
+step "installing to another prefix"
+check_prefix_install
 step "playing the installed game under Xvfb"
 timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --play "$root" "$scratch"
 step "package test passed"
