@@ -20,12 +20,12 @@ using ui::Rect;
 struct Briefing {
   std::string_view name;
   ui::WindowDef window;
-  Rect diary;
-  const std::string_view* diaryText;
-  std::string_view task;
-  Rect continueArea;
+  Rect diary;                         // Label1, the diary page
+  const std::string_view* diaryText;  // its text, kept with the other Czech texts
+  std::string_view task;              // Label2, the score the level asks for
+  Rect continueArea;                  // Image1, over the painted arrow
   Pointer continuePointer;
-  std::string_view level;
+  std::string_view level;  // what the arrow opens
 };
 
 constexpr ui::WindowDef diaryWindow(std::string_view title, ui::Size client, Pointer pointer = look::none,
