@@ -1,12 +1,10 @@
-// The front-end definitions as data: every widget inside its window, pictures above the rest, and every
-// image the screens name embedded in the program.
+// The front-end definitions as data: every widget inside its window, and pictures above the rest.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "media/image.h"
 #include "screens/front_end.h"
 
 namespace vargo::test {
@@ -52,19 +50,6 @@ TEST(FrontEndLayout, PictureWidgetsComeFirstInEveryTable) {
       const bool isPicture = w.kind == ui::WidgetKind::Picture;
       EXPECT_FALSE(isPicture && pastPictures) << where(k, w) << " is listed below a label or area";
       pastPictures = pastPictures || !isPicture;
-    }
-  }
-}
-
-TEST(FrontEndLayout, EveryNamedImageIsEmbedded) {
-  for (const ui::ScreenKind& k : screens::frontEndKinds()) {
-    std::vector<std::string_view> names{k.def->window.picture, k.def->window.icon};
-    for (const ui::WidgetDef& w : k.def->widgets)
-      names.push_back(w.picture);
-    for (std::string_view name : names) {
-      if (!name.empty()) {
-        EXPECT_TRUE(media::Image::decode(name)) << k.name << " names the image " << name;
-      }
     }
   }
 }
