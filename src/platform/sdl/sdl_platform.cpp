@@ -1,5 +1,6 @@
 #include "platform/sdl/sdl_platform.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vargo::platform {
@@ -43,34 +44,16 @@ SdlPlatform::SdlPlatform() {
   }
   arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   sizeAll_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL);
-  openAudio();
+  audio_.emplace();
 }
 
 SdlPlatform::~SdlPlatform() {
-  if (audioDevice_ != 0)
-    SDL_CloseAudioDevice(audioDevice_);
+  audio_.reset();
   for (SDL_Cursor* c : cursors_)
     SDL_FreeCursor(c);
   SDL_FreeCursor(arrow_);
   SDL_FreeCursor(sizeAll_);
   SDL_Quit();
-}
-
-void SdlPlatform::openAudio() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-    return;  // no audio at all: the game runs silently
-  SDL_AudioSpec want{};
-  want.freq = 44100;
-  want.format = AUDIO_S16SYS;
-  want.channels = 2;
-  want.samples = 512;  // about 12 ms: a shot is heard at once
-  SDL_AudioSpec have{};
-  audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
-                                     SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-  if (audioDevice_ == 0)
-    return;
-  audio_ = AudioFormat{have.freq, have.channels, have.format};
-  SDL_PauseAudioDevice(audioDevice_, 0);
 }
 
 WindowId SdlPlatform::openWindow(const WindowSpec& spec) {
@@ -184,31 +167,28 @@ std::optional<InputEvent> SdlPlatform::translate(const SDL_Event& e) const {
 std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> timeoutMs) {
   const Uint64 start = SDL_GetTicks64();
   for (;;) {
-    SDL_Event e;
-    int got = 0;
-    if (!timeoutMs) {
-      got = SDL_WaitEvent(&e);
-    } else {
+    const std::optional<std::uint32_t> audioMs = audio_->msUntilIdle();
+    std::optional<std::uint32_t> waitMs;
+    if (timeoutMs) {
       const Uint64 elapsed = SDL_GetTicks64() - start;
       if (elapsed >= *timeoutMs)
         return std::nullopt;
-      got = SDL_WaitEventTimeout(&e, static_cast<int>(*timeoutMs - elapsed));
+      waitMs = static_cast<std::uint32_t>(*timeoutMs - elapsed);
     }
-    if (got == 0) {
-      if (timeoutMs)
-        return std::nullopt;
-      continue;
-    }
+    if (audioMs)
+      waitMs = waitMs ? std::min(*waitMs, *audioMs) : *audioMs;
+    SDL_Event e;
+    const int got = waitMs ? SDL_WaitEventTimeout(&e, static_cast<int>(*waitMs)) : SDL_WaitEvent(&e);
+    audio_->closeWhenIdle();
+    if (got == 0)
+      continue;  // a timeout: the loop above decides whether the caller's wait is over
     if (auto event = translate(e))
       return event;
   }
 }
 
 void SdlPlatform::replaceSound(std::vector<std::uint8_t> samples) {
-  if (audioDevice_ == 0)
-    return;
-  SDL_ClearQueuedAudio(audioDevice_);
-  SDL_QueueAudio(audioDevice_, samples.data(), static_cast<Uint32>(samples.size()));
+  audio_->replace(samples);
 }
 
 }  // namespace vargo::platform

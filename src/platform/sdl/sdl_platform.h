@@ -5,10 +5,12 @@
 #include <SDL.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sdl/sdl_audio.h"
 
 namespace vargo::platform {
 
@@ -36,19 +38,17 @@ class SdlPlatform final : public Platform {
   void setCursor(CursorId cursor) override;
   void messageBox(std::string_view title, std::string_view text) override;
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
-  std::optional<AudioFormat> audioFormat() const override { return audio_; }
+  std::optional<AudioFormat> audioFormat() const override { return audio_->format(); }
   void replaceSound(std::vector<std::uint8_t> samples) override;
 
  private:
-  void openAudio();
   std::optional<InputEvent> translate(const SDL_Event& event) const;
 
   std::vector<SDL_Cursor*> cursors_;  // index CursorId - 1
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* sizeAll_ = nullptr;
   SDL_Cursor* current_ = nullptr;
-  SDL_AudioDeviceID audioDevice_ = 0;
-  std::optional<AudioFormat> audio_;
+  std::optional<SdlAudio> audio_;  // made after SDL is up, gone before it shuts down
 };
 
 }  // namespace vargo::platform

@@ -1,0 +1,43 @@
+#pragma once
+// The sound output: one queued SDL audio device with a small buffer, so a shot is heard at once. The
+// device is closed after a few seconds of silence, because an open device wakes the process for every
+// buffer even when nothing plays; the next sound opens it again.
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace vargo::platform {
+
+class SdlAudio {
+ public:
+  SdlAudio();
+  ~SdlAudio();
+  SdlAudio(const SdlAudio&) = delete;
+  SdlAudio& operator=(const SdlAudio&) = delete;
+
+  // nullopt when there is no audio device: the game runs silently.
+  std::optional<AudioFormat> format() const { return format_; }
+  void replace(const std::vector<std::uint8_t>& samples);
+  // Milliseconds until the device may be closed, or nullopt when it is closed already.
+  std::optional<std::uint32_t> msUntilIdle();
+  // Closes the device once it has been silent long enough.
+  void closeWhenIdle();
+
+  static constexpr Uint64 kIdleMs = 5000;
+
+ private:
+  bool open();
+  void close();
+
+  SDL_AudioDeviceID device_ = 0;
+  std::optional<AudioFormat> format_;
+  SDL_AudioSpec spec_{};
+  Uint64 playingUntil_ = 0;  // when the last queued sound ends, in SDL ticks
+};
+
+}  // namespace vargo::platform
