@@ -2,27 +2,32 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace vargo::media {
 
 namespace {
 
+// SDL's one-shot converter rather than an audio stream: a stream that resamples keeps back the last part of
+// the sound, and a shot would lose its tail.
 std::optional<std::vector<std::uint8_t>> convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length,
                                                  const platform::AudioFormat& to) {
-  SDL_AudioStream* stream = SDL_NewAudioStream(from.format, from.channels, from.freq, to.sdlFormat,
-                                               static_cast<Uint8>(to.channels), to.frequency);
-  if (stream == nullptr)
+  SDL_AudioCVT cvt;
+  if (SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, to.sdlFormat,
+                        static_cast<Uint8>(to.channels), to.frequency) < 0)
     return std::nullopt;
-  std::optional<std::vector<std::uint8_t>> out;
-  if (SDL_AudioStreamPut(stream, data, static_cast<int>(length)) == 0 && SDL_AudioStreamFlush(stream) == 0) {
-    std::vector<std::uint8_t> samples(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream)));
-    const int got = SDL_AudioStreamGet(stream, samples.data(), static_cast<int>(samples.size()));
-    if (got >= 0) {
-      samples.resize(static_cast<std::size_t>(got));
-      out = std::move(samples);
-    }
-  }
-  SDL_FreeAudioStream(stream);
-  return out;
+  const std::size_t frameBytes = SDL_AUDIO_BITSIZE(from.format) / 8U * from.channels;
+  cvt.len = static_cast<int>(length - length % frameBytes);
+  if (cvt.len == 0)
+    return std::vector<std::uint8_t>{};
+  std::vector<std::uint8_t> samples(static_cast<std::size_t>(cvt.len) *
+                                    static_cast<std::size_t>(cvt.len_mult));
+  std::copy_n(data, cvt.len, samples.begin());
+  cvt.buf = samples.data();
+  if (SDL_ConvertAudio(&cvt) != 0)
+    return std::nullopt;
+  samples.resize(static_cast<std::size_t>(cvt.len_cvt));
+  return samples;
 }
 
 }  // namespace

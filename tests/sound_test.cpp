@@ -1,0 +1,279 @@
+// playSound with every kind of file a player's data folder might hold: missing, empty, cut short, not a
+// WAV at all, unusual sample formats, far too large; with and without an audio device; and whether a new
+// sound replaces the one that plays.
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "media/sound.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/sdl/sdl_platform.h"
+
+namespace vargo::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// The device format of the headless platform: 44.1 kHz, stereo, signed 16-bit.
+constexpr int kDeviceRate = 44100;
+constexpr std::size_t kDeviceFrameBytes = 4;
+
+struct WavFormat {
+  const char* name;
+  std::uint16_t tag;  // 1 integer PCM, 3 IEEE float
+  std::uint16_t channels;
+  std::uint32_t rate;
+  std::uint16_t bits;
+};
+
+void put16(Bytes& out, std::uint16_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8U));
+}
+void put32(Bytes& out, std::uint32_t v) {
+  put16(out, static_cast<std::uint16_t>(v));
+  put16(out, static_cast<std::uint16_t>(v >> 16U));
+}
+void putTag(Bytes& out, std::string_view tag) {
+  for (char c : tag)
+    out.push_back(static_cast<std::uint8_t>(c));
+}
+
+// A RIFF WAVE file whose data chunk claims `claimed` bytes and holds `data`.
+Bytes wavFile(const WavFormat& f, const Bytes& data, std::uint32_t claimed) {
+  Bytes out;
+  out.reserve(44 + data.size());
+  putTag(out, "RIFF");
+  put32(out, 36 + claimed);
+  putTag(out, "WAVE");
+  putTag(out, "fmt ");
+  put32(out, 16);
+  put16(out, f.tag);
+  put16(out, f.channels);
+  put32(out, f.rate);
+  put32(out, f.rate * f.channels * f.bits / 8U);
+  put16(out, static_cast<std::uint16_t>(f.channels * f.bits / 8U));
+  put16(out, f.bits);
+  putTag(out, "data");
+  put32(out, claimed);
+  out.insert(out.end(), data.begin(), data.end());
+  return out;
+}
+
+// `frames` frames of one constant sample value in the given format.
+Bytes constantSamples(const WavFormat& f, std::size_t frames, float level) {
+  Bytes out;
+  for (std::size_t i = 0; i < frames * f.channels; ++i) {
+    if (f.tag == 3) {
+      std::uint32_t bits = 0;
+      std::memcpy(&bits, &level, sizeof bits);
+      put32(out, bits);
+    } else if (f.bits == 8) {
+      out.push_back(static_cast<std::uint8_t>(128 + level * 127));
+    } else {
+      put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(level * 32767)));
+    }
+  }
+  return out;
+}
+
+Bytes wavOf(const WavFormat& f, std::size_t frames, float level) {
+  const Bytes data = constantSamples(f, frames, level);
+  return wavFile(f, data, static_cast<std::uint32_t>(data.size()));
+}
+
+constexpr WavFormat kCd{"16-bit stereo 44.1 kHz", 1, 2, 44100, 16};
+
+class SoundFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("vargo-sound-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string write(const std::string& name, const Bytes& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path.string();
+  }
+  // A file of the given size that takes no disk space: a WAV header, then a hole.
+  std::string writeSparse(const std::string& name, std::uintmax_t size) {
+    const std::string path = write(name, wavFile(kCd, {}, static_cast<std::uint32_t>(size - 44)));
+    fs::resize_file(path, size);
+    return path;
+  }
+
+  // Plays the file on the headless platform; the samples handed to the device, one entry per sound.
+  const std::vector<Bytes>& play(const std::string& path) {
+    EXPECT_NO_THROW(sound_.playSound(path)) << path;
+    return platform_.sounds();
+  }
+
+  fs::path dir_;
+  platform::HeadlessPlatform platform_;
+  media::Sound sound_{platform_};
+};
+
+TEST_F(SoundFiles, FilesThatHoldNoSoundPlayNothing) {
+  std::mt19937 rng(12345);
+  Bytes garbage(4096);
+  for (auto& b : garbage)
+    b = static_cast<std::uint8_t>(rng());
+  Bytes riffGarbage = wavOf(kCd, 100, 0.5F);
+  std::fill(riffGarbage.begin() + 12, riffGarbage.end(), 0xFF);  // chunks past the RIFF header are noise
+  const Bytes header = wavOf(kCd, 0, 0.0F);
+
+  const struct {
+    const char* what;
+    std::string path;
+  } cases[] = {
+      {"missing file", (dir_ / "none.wav").string()},
+      {"missing folder", (dir_ / "data" / "vystrel.wav").string()},
+      {"a folder", dir_.string()},
+      {"empty file", write("empty.wav", {})},
+      {"garbage", write("garbage.wav", garbage)},
+      {"RIFF header and garbage", write("riff.wav", riffGarbage)},
+      {"header cut short", write("cut-header.wav", Bytes(header.begin(), header.begin() + 20))},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(play(c.path).empty()) << c.what;
+  }
+}
+
+TEST_F(SoundFiles, UnusualSampleFormatsPlayAtTheirLength) {
+  const WavFormat formats[] = {
+      {"8-bit mono 22.05 kHz", 1, 1, 22050, 8},          {"16-bit stereo 22.05 kHz", 1, 2, 22050, 16},
+      {"16-bit mono 11.025 kHz", 1, 1, 11025, 16},       {"32-bit float mono 48 kHz", 3, 1, 48000, 32},
+      {"32-bit float stereo 44.1 kHz", 3, 2, 44100, 32}, {"8-bit stereo 8 kHz", 1, 2, 8000, 8},
+  };
+  constexpr double kSeconds = 0.25;
+  for (const WavFormat& f : formats) {
+    const std::size_t before = platform_.sounds().size();
+    const auto& sounds =
+        play(write("unusual.wav", wavOf(f, static_cast<std::size_t>(f.rate * kSeconds), 0.5F)));
+    ASSERT_EQ(sounds.size(), before + 1) << f.name << " did not play";
+    const double seconds =
+        static_cast<double>(sounds.back().size()) / kDeviceFrameBytes / static_cast<double>(kDeviceRate);
+    EXPECT_NEAR(seconds, kSeconds, 0.01) << f.name;
+    EXPECT_EQ(sounds.back().size() % kDeviceFrameBytes, 0U) << f.name << ": whole device frames";
+  }
+}
+
+TEST_F(SoundFiles, AFileCutShortPlaysAtMostWhatItHolds) {
+  const std::size_t frames = 2205;  // 50 ms
+  const Bytes data = constantSamples(kCd, frames, 0.5F);
+  const Bytes cut = wavFile(kCd, data, static_cast<std::uint32_t>(data.size() * 20));  // claims a second
+  const auto& sounds = play(write("cut.wav", cut));
+  ASSERT_LE(sounds.size(), 1U);
+  if (!sounds.empty()) {
+    EXPECT_LE(sounds.back().size(), frames * kDeviceFrameBytes) << "no sound invented past the end";
+  }
+}
+
+TEST_F(SoundFiles, AHugeFileIsLeftUnread) {
+  const std::string huge = writeSparse("huge.wav", 100ULL << 20U);
+  ASSERT_EQ(fs::file_size(huge), 100ULL << 20U);
+  EXPECT_TRUE(play(huge).empty());
+  // A sound effect of ordinary size still plays after it.
+  EXPECT_EQ(play(write("small.wav", wavOf(kCd, 441, 0.5F))).size(), 1U);
+}
+
+TEST_F(SoundFiles, EachCallReadsTheFileAgain) {
+  const std::string path = write("shot.wav", wavOf(kCd, 441, 0.5F));
+  play(path);
+  write("shot.wav", wavOf(kCd, 882, 0.5F));
+  const auto& sounds = play(path);
+  ASSERT_EQ(sounds.size(), 2U);
+  EXPECT_EQ(sounds[1].size(), 2 * sounds[0].size()) << "the changed file is what plays";
+  fs::remove(path);
+  EXPECT_EQ(play(path).size(), 2U) << "a file taken away plays nothing";
+}
+
+TEST_F(SoundFiles, NoAudioDeviceMeansSilence) {
+  platform::HeadlessPlatform silent(false);
+  media::Sound sound(silent);
+  EXPECT_NO_THROW(sound.playSound(write("shot.wav", wavOf(kCd, 441, 0.5F))));
+  EXPECT_TRUE(silent.sounds().empty());
+}
+
+// ---- the real SDL audio device, with SDL's own test drivers ----
+
+class SdlAudio : public SoundFiles {
+ protected:
+  void SetUp() override {
+    SoundFiles::SetUp();
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+  }
+};
+
+TEST_F(SdlAudio, AnUnknownAudioDriverLeavesTheGameSilent) {
+  ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  platform::SdlPlatform sdl;
+  EXPECT_FALSE(sdl.audioFormat().has_value());
+  media::Sound sound(sdl);
+  EXPECT_NO_THROW(sound.playSound(write("shot.wav", wavOf(kCd, 441, 0.5F))));
+}
+
+// The disk driver writes what the device plays to a file, at the pace of real playback.
+TEST_F(SdlAudio, ANewSoundCutsOffTheOneThatPlays) {
+  const std::string output = (dir_ / "device.raw").string();
+  ::setenv("SDL_AUDIODRIVER", "disk", 1);
+  ::setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+  ::setenv("SDL_DISKAUDIODELAY", "10", 1);
+  constexpr std::size_t kLongFrames = 44100 * 3;  // three seconds
+  constexpr std::size_t kShortFrames = 4410;      // a tenth of a second
+  const std::string first = write("long.wav", wavOf(kCd, kLongFrames, 0.25F));
+  const std::string second = write("short.wav", wavOf(kCd, kShortFrames, 0.75F));
+  const auto played = [&] {
+    std::ifstream in(output, std::ios::binary);
+    std::vector<std::int16_t> samples;
+    for (std::int16_t s = 0; in.read(reinterpret_cast<char*>(&s), sizeof s);)
+      samples.push_back(s);
+    return samples;
+  };
+  const std::int16_t firstLevel = static_cast<std::int16_t>(0.25F * 32767);
+  const std::int16_t secondLevel = static_cast<std::int16_t>(0.75F * 32767);
+  std::vector<std::int16_t> samples;
+  const auto count = [&](std::int16_t value) { return std::ranges::count(samples, value); };
+  {
+    platform::SdlPlatform sdl;
+    const auto format = sdl.audioFormat();
+    ASSERT_TRUE(format.has_value());
+    ASSERT_EQ(format->channels, 2);
+    ASSERT_EQ(format->frequency, 44100);
+    media::Sound sound(sdl);
+    sound.playSound(first);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    sound.playSound(second);
+    // The device writes at the pace of playback: wait for the second sound's end, however busy the machine.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    do {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      samples = played();
+    } while (count(secondLevel) < static_cast<long>(kShortFrames * 2) &&
+             std::chrono::steady_clock::now() < deadline);
+  }
+  EXPECT_GT(count(firstLevel), 0) << "the first sound began";
+  EXPECT_LT(count(firstLevel), static_cast<long>(kLongFrames * 2)) << "the first sound was cut off";
+  EXPECT_EQ(count(secondLevel), static_cast<long>(kShortFrames * 2)) << "the second sound played in full";
+  const auto lastFirst = std::ranges::find_end(samples, std::vector{firstLevel});
+  const auto firstSecond = std::ranges::find(samples, secondLevel);
+  EXPECT_LT(lastFirst.begin() - samples.begin(), firstSecond - samples.begin()) << "never both at once";
+}
+
+}  // namespace
+}  // namespace vargo::test
