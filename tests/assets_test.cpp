@@ -311,24 +311,53 @@ INSTANTIATE_TEST_SUITE_P(LevelCursorAndIcon, Crosshair,
 
 // ---- the screens ----
 
-TEST(ScreenDefinitions, NameOnlyEmbeddedImages) {
-  int named = 0;
-  const auto expectEmbedded = [&named](std::string_view screen, std::string_view owner,
-                                       std::string_view image) {
-    if (image.empty())
-      return;
-    ++named;
-    EXPECT_FALSE(vargo::media::findEmbeddedImage(image).empty()) << screen << " " << owner << ": " << image;
+struct NamedImage {
+  std::string_view screen;
+  std::string_view owner;  // the widget, or the window's background or icon
+  std::string_view image;
+};
+
+// Every image a screen definition names: background pictures, icons and picture widgets' pictures.
+std::vector<NamedImage> imagesNamedByScreens() {
+  std::vector<NamedImage> named;
+  const auto add = [&named](std::string_view screen, std::string_view owner, std::string_view image) {
+    if (!image.empty())
+      named.push_back({screen, owner, image});
   };
   for (const auto& kind : vargo::app::screenKinds()) {
-    ASSERT_NE(kind.def, nullptr) << kind.name;
-    const auto& window = kind.def->window;
-    expectEmbedded(kind.name, "background", window.picture);
-    expectEmbedded(kind.name, "icon", window.icon);
+    if (kind.def == nullptr)
+      continue;
+    add(kind.name, "background", kind.def->window.picture);
+    add(kind.name, "icon", kind.def->window.icon);
     for (const auto& widget : kind.def->widgets)
-      expectEmbedded(kind.name, widget.name, widget.picture);
+      add(kind.name, widget.name, widget.picture);
   }
-  EXPECT_GT(named, 0) << "the screens name their pictures";
+  return named;
+}
+
+TEST(ScreenDefinitions, EveryScreenHasADefinition) {
+  for (const auto& kind : vargo::app::screenKinds())
+    EXPECT_NE(kind.def, nullptr) << kind.name;
+}
+
+TEST(ScreenDefinitions, NameOnlyEmbeddedImages) {
+  const auto named = imagesNamedByScreens();
+  ASSERT_FALSE(named.empty()) << "the screens name their pictures";
+  for (const NamedImage& n : named)
+    EXPECT_FALSE(vargo::media::findEmbeddedImage(n.image).empty())
+        << n.screen << " " << n.owner << ": " << n.image;
+}
+
+// The registry takes the level cursor by itself; every other image must be shown by some screen.
+TEST(ScreenDefinitions, ShowEveryCatalogueImage) {
+  std::set<std::string_view> shown;
+  for (const NamedImage& n : imagesNamedByScreens())
+    shown.insert(n.image);
+  for (const Asset& asset : kCatalogue) {
+    if (asset.name == "cursor")
+      continue;
+    EXPECT_TRUE(shown.contains(asset.name)) << asset.name << " is shown by no screen";
+  }
 }
 
 }  // namespace
