@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_packages=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
-  libfontconfig-dev librsvg2-bin fonts-liberation2 fonts-dejavu-core fonts-bebas-neue)
+  libfontconfig-dev librsvg2-bin fonts-liberation2 fonts-dejavu-core fonts-bebas-neue xfonts-base)
 test_packages=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
 
 source tools/packages.sh

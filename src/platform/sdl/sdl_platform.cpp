@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace vargo::platform {
@@ -134,7 +135,11 @@ void SdlPlatform::setCursor(CursorId cursor) {
 void SdlPlatform::messageBox(std::string_view title, std::string_view text) {
   const std::string t(title);
   const std::string m(text);
-  SDL_ShowSimpleMessageBox(0, t.c_str(), m.c_str(), nullptr);
+  if (SDL_ShowSimpleMessageBox(0, t.c_str(), m.c_str(), nullptr) != 0) {
+    // Neither zenity nor X core fonts: say so, and give the text where it can still be read.
+    std::fprintf(stderr, "vargo: cannot show the message box (%s)\n%s:\n%s\n", SDL_GetError(), t.c_str(),
+                 m.c_str());
+  }
   // The box is modal: clicks made while it was open are dropped, not replayed on the screens behind it.
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
