@@ -39,6 +39,9 @@ std::optional<std::vector<std::uint8_t>> decodeWav(std::span<const std::uint8_t>
   SDL_RWops* rw = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
   if (rw == nullptr)
     return std::nullopt;
+  // A data chunk that claims more than the file holds marks a damaged file; SDL would first allocate all it
+  // claims, up to 4 GiB, so such a file is refused instead.
+  SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
   SDL_AudioSpec spec{};
   Uint8* data = nullptr;
   Uint32 length = 0;

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Fuzzes the sound-file reader for a minute with libFuzzer (clang), starting from the game's own WAVs.
+# Expects the build packages that `bash tools/dev.sh test` installs; installs clang itself.
+#
+#   bash tools/ci/fuzz.sh [seconds]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+seconds="${1:-60}"
+
+source tools/packages.sh
+install_missing clang libclang-rt-14-dev
+
+build=build/fuzz
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVARGO_TESTS=OFF -DVARGO_FUZZ=ON >/dev/null
+cmake --build "$build" --target wav_fuzzer
+
+# The corpus grows across runs in the build folder; it starts from the game's sounds.
+corpus="$build/corpus/wav"
+mkdir -p "$corpus" "$build/crashes"
+for wav in data/*.wav; do
+  # The first byte picks the device format the fuzzer converts to.
+  [ -e "$corpus/$(basename "$wav")" ] || { printf '\0'; cat "$wav"; } >"$corpus/$(basename "$wav")"
+done
+
+echo "Fuzzing the WAV reader for ${seconds} s"
+log="$build/fuzz.log"
+status=0
+"$build/tests/fuzz/wav_fuzzer" "$corpus" -dict=tests/fuzz/wav.dict -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/crashes/" >"$log" 2>&1 || status=$?
+grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)" "$log" || true
+if [ "$status" -ne 0 ]; then
+  grep -E "ERROR|SUMMARY" "$log" >&2 || true
+  echo "fuzz: the WAV reader failed (status $status); see $log, inputs in $build/crashes" >&2
+  exit 1
+fi
