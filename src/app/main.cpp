@@ -1,6 +1,8 @@
 // vargo: start-up. Shows the main menu and runs the event loop until the program ends.
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "app/event_loop.h"
@@ -9,6 +11,20 @@
 #include "media/sound.h"
 #include "platform/sdl/sdl_platform.h"
 
+namespace {
+
+// For the start-up benchmark: with VARGO_TRACE_FIRST_FRAME set, tells when the menu's first frame was
+// presented, in nanoseconds of the monotonic clock.
+void traceFirstFrame() {
+  if (std::getenv("VARGO_TRACE_FIRST_FRAME") == nullptr)
+    return;
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  std::fprintf(stderr, "vargo: first frame at %lld ns\n",
+               static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+}  // namespace
+
 int main() {
   using namespace vargo;
   try {
@@ -16,7 +32,8 @@ int main() {
     ui::SteadyClock clock;
     media::Sound sound(platform);
     app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock);
-    registry.show("Vargo1");
+    registry.show("Vargo1");  // presents the menu's first frame
+    traceFirstFrame();
     app::runEventLoop(registry, platform, clock);
     return 0;
   } catch (const platform::NoDisplay& e) {

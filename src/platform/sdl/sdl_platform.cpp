@@ -35,6 +35,9 @@ SdlPlatform::SdlPlatform() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // Window surfaces go straight to the window system. Without this SDL first opens a hidden OpenGL
+  // window to decide, which loads the GL driver: about 90 MB more resident memory and a slower start.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw NoDisplay(std::string("no display available (") + SDL_GetError() + ")");
   }

@@ -1,0 +1,109 @@
+#include "drive/game_driver.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "support/level_play.h"
+
+namespace vargo::bench {
+
+namespace {
+
+// One step of the road through the game: a click on a widget, or (no widget) winning a level.
+struct Step {
+  std::string_view screen;
+  std::string_view widget;
+};
+
+constexpr Step kRoad[] = {
+    {"Vargo1", "Image1"}, {"Mise1", "Image1"},    {"level1", ""},      {"Mise2", "Image1"},
+    {"level2", ""},       {"Mise3", "Image1"},    {"level3", ""},      {"Mise4", "Image1"},
+    {"level4", ""},       {"Mise5", "Image1"},    {"level5", ""},      {"win", "Image1"},
+    {"About", "Label3"},  {"Uniforma", "Label4"}, {"About", "Image3"}, {"akce", "Label3"},
+    {"About", "Image1"},  {"Vargo1", "Image2"},
+};
+
+// A spot of the widget that no other widget covers, or its centre when others cover all of it (an image
+// area laid exactly over a label, above it).
+ui::Point pointOn(const ui::ScreenDef& screen, std::string_view widget) {
+  try {
+    return test::freePointOf(screen, widget);
+  } catch (const std::logic_error&) {
+    return test::centreOf(test::widgetDef(screen, widget).rect);
+  }
+}
+
+constexpr int kMaxLevelSteps = 200'000;  // far more than any level needs: a way lost is an error, not a hang
+constexpr ui::Millis kWaitStep = 10;
+
+}  // namespace
+
+void GameDriver::click(std::string_view kind, ui::Point at) {
+  const auto window = registry_.windowOf(kind);
+  if (!window)
+    throw std::logic_error(std::string(kind) + " is not loaded");
+  registry_.handle(platform::MouseMove{*window, at});
+  registry_.handle(platform::MouseButton{*window, at, true});
+  registry_.handle(platform::MouseButton{*window, at, false});
+  registry_.present();
+}
+
+void GameDriver::clickWidget(std::string_view kind, std::string_view widget) {
+  const ui::Screen* screen = registry_.loaded(kind);
+  if (screen == nullptr)
+    throw std::logic_error(std::string(kind) + " is not loaded");
+  click(kind, pointOn(screen->def(), widget));
+}
+
+void GameDriver::advance(ui::Millis ms) {
+  const ui::Millis until = clock_.now() + ms;
+  while (auto next = registry_.nextDeadline()) {
+    if (*next > until)
+      break;
+    if (*next > clock_.now())
+      clock_.set(*next);
+    registry_.fireDueTimers();
+  }
+  clock_.set(until);
+  registry_.fireDueTimers();
+  registry_.present();
+}
+
+const levels::TargetSlot* GameDriver::upTarget(const levels::LevelDef& level) {
+  const ui::Screen* screen = registry_.loaded(level.name);
+  if (screen == nullptr || !screen->enabled())
+    return nullptr;
+  for (const levels::TargetSlot& slot : level.slots) {
+    if (screen->isVisible(slot.target))
+      return &slot;
+  }
+  return nullptr;
+}
+
+void GameDriver::winLevel(const levels::LevelDef& level) {
+  for (int step = 0; registry_.loaded(level.name) != nullptr; ++step) {
+    if (step > kMaxLevelSteps)
+      throw std::runtime_error(std::string(level.name) + " was not won");
+    if (const levels::TargetSlot* slot = upTarget(level)) {
+      click(level.name, test::centreOf(test::widgetDef(level.screen, slot->target).rect));
+    } else {
+      advance(kWaitStep);
+    }
+  }
+}
+
+void GameDriver::playThrough(const std::function<void(std::string_view)>& afterStep) {
+  for (const Step& step : kRoad) {
+    if (registry_.loaded(step.screen) == nullptr)
+      throw std::runtime_error("the play-through expected " + std::string(step.screen) + " to be loaded");
+    if (step.widget.empty()) {
+      winLevel(test::levelDef(step.screen));
+    } else {
+      clickWidget(step.screen, step.widget);
+    }
+    if (afterStep)
+      afterStep(step.screen);
+  }
+}
+
+}  // namespace vargo::bench

@@ -1,0 +1,17 @@
+#pragma once
+// Levels made ready for timing: loaded in the headless harness and waited on until every target is up.
+
+#include "levels/level_def.h"
+#include "support/harness.h"
+
+namespace vargo::bench {
+
+// The level of the catalogue at index 0 ... 4.
+const levels::LevelDef& levelAt(long index);
+// Shows the level and lets its timers run until all its targets are up.
+void showWithTargetsUp(test::Harness& h, const levels::LevelDef& level);
+// A target slot whose hit does not end the level.
+const levels::TargetSlot& ordinarySlot(const levels::LevelDef& level);
+ui::Rect clientArea(const ui::ScreenDef& screen);
+
+}  // namespace vargo::bench

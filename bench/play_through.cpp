@@ -1,0 +1,95 @@
+// The whole game played through once in real windows (SDL, under Xvfb in the bench run) with made-up input
+// and a manual clock. Prints the resident-set peak, and checks that each screen's decoded pictures are
+// freed at its unload: after a warm-up round, loading and unloading a screen must leave the live heap
+// where it was.
+
+#include <cstdio>
+#include <exception>
+
+#include "app/screen_kinds.h"
+#include "app/screen_registry.h"
+#include "drive/game_driver.h"
+#include "drive/heap.h"
+#include "media/sound.h"
+#include "platform/sdl/sdl_platform.h"
+
+namespace vargo::bench {
+
+namespace {
+
+constexpr std::size_t kMaxKeptBytes = 64 * 1024;  // what a load may leave behind: fonts, no pictures
+
+std::string_view keeperFor(std::string_view kind) {
+  return kind == "Vargo1" ? "About" : "Vargo1";
+}
+
+void loadAndUnload(app::ScreenRegistry& registry, std::string_view kind) {
+  registry.show(kind);
+  registry.unload(kind);
+  registry.handle(platform::Exposed{0});  // lets the registry free what it unloaded
+}
+
+// Live heap while each screen is loaded and what is left after its unload; returns how many kept more
+// than kMaxKeptBytes.
+int checkRelease(app::ScreenRegistry& registry) {
+  int kept = 0;
+  std::printf("%-10s %14s %14s\n", "screen", "loaded KiB", "left KiB");
+  for (const ui::ScreenKind& kind : app::screenKinds()) {
+    registry.show(keeperFor(kind.name));
+    loadAndUnload(registry, kind.name);  // warm-up: opens the fonts it needs, which stay open
+    const std::size_t before = liveHeapBytes();
+    registry.show(kind.name);
+    const std::size_t loaded = liveHeapBytes();
+    registry.unload(kind.name);
+    registry.handle(platform::Exposed{0});
+    const std::size_t left = liveHeapBytes();
+    const long leftBytes = static_cast<long>(left) - static_cast<long>(before);
+    std::printf("%-10.*s %14.1f %14.1f%s\n", static_cast<int>(kind.name.size()), kind.name.data(),
+                static_cast<double>(loaded - before) / 1024.0, static_cast<double>(leftBytes) / 1024.0,
+                leftBytes > static_cast<long>(kMaxKeptBytes) ? "  KEPT" : "");
+    if (leftBytes > static_cast<long>(kMaxKeptBytes))
+      ++kept;
+  }
+  return kept;
+}
+
+int run() {
+  platform::SdlPlatform sdl;
+  ui::ManualClock clock;
+  media::Sound sound(sdl);
+  int kept = 0;
+  {
+    app::ScreenRegistry registry(app::screenKinds(), sdl, sound, clock);
+    GameDriver driver(registry, clock);
+    registry.show("Vargo1");
+    int steps = 0;
+    driver.playThrough([&](std::string_view left) {
+      ++steps;
+      std::printf("after %-9.*s resident %7.1f MiB, live heap %7.1f MiB\n", static_cast<int>(left.size()),
+                  left.data(), static_cast<double>(residentKiB("VmRSS")) / 1024.0,
+                  static_cast<double>(liveHeapBytes()) / (1024.0 * 1024.0));
+    });
+    std::printf("play-through: %d steps, game ended: %s\n", steps, registry.ended() ? "yes" : "no");
+    std::printf("peak resident set after the play-through: %.1f MiB\n",
+                static_cast<double>(residentKiB("VmHWM")) / 1024.0);
+  }
+  {
+    app::ScreenRegistry registry(app::screenKinds(), sdl, sound, clock);
+    kept = checkRelease(registry);
+  }
+  std::printf("screens that keep memory after unload: %d\n", kept);
+  return kept == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+}  // namespace vargo::bench
+
+int main() {
+  try {
+    return vargo::bench::run();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vargo_play_through: %s\n", e.what());
+    return 1;
+  }
+}
