@@ -2,11 +2,40 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace vargo::media {
 
+namespace {
+
+ui::Rect clipOf(const SDL_Surface* s) {
+  return {s->clip_rect.x, s->clip_rect.y, s->clip_rect.w, s->clip_rect.h};
+}
+
+std::uint32_t* row(SDL_Surface* s, int y) {
+  return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(s->pixels) +
+                                          std::ptrdiff_t{y} * s->pitch);
+}
+
+const std::uint32_t* row(const SDL_Surface* s, int y) {
+  return reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) +
+                                                std::ptrdiff_t{y} * s->pitch);
+}
+
+}  // namespace
+
 void fill(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour colour) {
-  const SDL_Rect r{rect.x, rect.y, rect.width, rect.height};
-  SDL_FillRect(canvas, &r, SDL_MapRGB(canvas->format, colour.red, colour.green, colour.blue));
+  const ui::Rect r = intersection(rect, clipOf(canvas));
+  const Uint32 pixel = SDL_MapRGB(canvas->format, colour.red, colour.green, colour.blue);
+  for (int y = r.y; y < r.bottom(); ++y)
+    std::fill_n(row(canvas, y) + r.x, r.width, pixel);
+}
+
+void fillBeyond(SDL_Surface* canvas, const ui::Rect& rect, ui::Size covered, ui::Colour colour) {
+  const int coveredWidth = std::min(covered.width, rect.width);
+  fill(canvas, {rect.x + coveredWidth, rect.y, rect.width - coveredWidth, rect.height}, colour);
+  fill(canvas, {rect.x, rect.y + covered.height, coveredWidth, rect.height - covered.height}, colour);
 }
 
 void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Colour bottomRight) {
@@ -16,6 +45,19 @@ void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Co
   fill(canvas, {rect.x, rect.y, 1, rect.height}, topLeft);
   fill(canvas, {rect.x, rect.bottom() - 1, rect.width, 1}, bottomRight);
   fill(canvas, {rect.right() - 1, rect.y, 1, rect.height}, bottomRight);
+}
+
+void copy(SDL_Surface* canvas, const SDL_Surface* picture, ui::Size part, ui::Point at) {
+  const ui::Rect placed{at.x, at.y, std::min(part.width, picture->w), std::min(part.height, picture->h)};
+  const ui::Rect r = intersection(placed, clipOf(canvas));
+  for (int y = r.y; y < r.bottom(); ++y)
+    std::copy_n(row(picture, y - at.y) + (r.x - at.x), r.width, row(canvas, y) + r.x);
+}
+
+void blend(SDL_Surface* canvas, SDL_Surface* picture, ui::Size part, ui::Point at) {
+  SDL_Rect source{0, 0, part.width, part.height};
+  SDL_Rect target{at.x, at.y, 0, 0};
+  SDL_BlitSurface(picture, &source, canvas, &target);
 }
 
 void clipTo(SDL_Surface* canvas, const ui::Rect& rect) {

@@ -1,6 +1,9 @@
 #pragma once
-// Pixel primitives on an SDL surface, in the game's own rectangles and colours. All of them respect the
-// surface's clip rectangle.
+// Pixel primitives on 32-bit ARGB surfaces, in the game's own rectangles and colours. All of them keep to
+// the canvas's clip rectangle.
+//
+// Filling and copying are plain row loops: SDL's own fill and copy write with non-temporal stores, which
+// bypass the cache and are many times slower for the small areas a repaint touches again and again.
 
 #include "ui/colour.h"
 #include "ui/geometry.h"
@@ -10,8 +13,15 @@ struct SDL_Surface;
 namespace vargo::media {
 
 void fill(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour colour);
+// Fills only what an opaque picture of size `covered` at rect's top-left corner leaves of rect: the strips
+// at the right and at the bottom, so that nothing is painted twice.
+void fillBeyond(SDL_Surface* canvas, const ui::Rect& rect, ui::Size covered, ui::Colour colour);
 // A one-pixel frame just inside rect: top and left edges in one colour, bottom and right in the other.
 void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Colour bottomRight);
+// Copies the top-left `part` of an opaque picture to `at`, replacing what was there.
+void copy(SDL_Surface* canvas, const SDL_Surface* picture, ui::Size part, ui::Point at);
+// Blends the top-left `part` of a picture with transparent pixels over what is there, to `at`.
+void blend(SDL_Surface* canvas, SDL_Surface* picture, ui::Size part, ui::Point at);
 // Restricts drawing to rect (an empty rect allows nothing).
 void clipTo(SDL_Surface* canvas, const ui::Rect& rect);
 

@@ -22,30 +22,33 @@ bool fullyOpaque(const Image& image) {
   return true;
 }
 
-// Opaque images are copied, which is much faster than blending; the others blend over what lies beneath.
-Image prepared(Image image) {
-  if (image)
-    SDL_SetSurfaceBlendMode(image.surface(), fullyOpaque(image) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-  return image;
-}
-
-void blit(const Image& image, ui::Size part, SDL_Surface* canvas, ui::Point at) {
-  SDL_Rect source{0, 0, part.width, part.height};
-  SDL_Rect target{at.x, at.y, 0, 0};
-  SDL_BlitSurface(image.surface(), &source, canvas, &target);
-}
-
 }  // namespace
+
+ScreenPainter::Picture ScreenPainter::Picture::decode(std::string_view name) {
+  Picture p{Image::decode(name)};
+  if (p.image) {
+    p.opaque = fullyOpaque(p.image);
+    SDL_SetSurfaceBlendMode(p.image.surface(), SDL_BLENDMODE_BLEND);
+  }
+  return p;
+}
+
+void ScreenPainter::Picture::draw(SDL_Surface* canvas, ui::Size part, ui::Point at) const {
+  if (opaque)
+    copy(canvas, image.surface(), part, at);
+  else
+    blend(canvas, image.surface(), part, at);
+}
 
 ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts)
     : fonts_(fonts),
       canvas_(SDL_CreateRGBSurfaceWithFormat(0, def.window.client.width, def.window.client.height, 32,
                                              SDL_PIXELFORMAT_ARGB8888)),
-      background_(prepared(Image::decode(def.window.picture))),
+      background_(Picture::decode(def.window.picture)),
       labels_(def.widgets.size()) {
   pictures_.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
-    pictures_.push_back(w.kind == ui::WidgetKind::Picture ? prepared(Image::decode(w.picture)) : Image{});
+    pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Picture::decode(w.picture) : Picture{});
   }
 }
 
@@ -65,9 +68,11 @@ void ScreenPainter::paint(const ui::Screen& screen, std::span<const ui::Rect> ar
 
 void ScreenPainter::paintArea(const ui::Screen& screen, const ui::Rect& area) {
   clipTo(canvas_, area);
-  fill(canvas_, area, screen.def().window.background);
-  if (background_)
-    blit(background_, background_.size(), canvas_, {0, 0});
+  const ui::Size client = screen.def().window.client;
+  fillBeyond(canvas_, {0, 0, client.width, client.height}, background_.covers(),
+             screen.def().window.background);
+  if (background_.image)
+    background_.draw(canvas_, background_.image.size(), {0, 0});
   const auto& order = screen.stacking();
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     const ui::Widget& w = screen.widgets()[*it];
@@ -96,13 +101,15 @@ void ScreenPainter::paintWidget(const ui::Widget& widget, std::size_t index, con
 // rectangle; a bordered picture starts one pixel in, inside its frame.
 void ScreenPainter::paintPicture(const ui::Widget& widget, std::size_t index) {
   const ui::WidgetDef& def = *widget.def;
-  fill(canvas_, def.rect, def.background);
   const int inset = def.border ? 1 : 0;
   if (def.border)
     frame(canvas_, def.rect, ui::palette::windowFrame, ui::palette::windowFrame);
-  if (const Image& image = pictures_[index])
-    blit(image, {def.rect.width - 2 * inset, def.rect.height - 2 * inset}, canvas_,
-         {def.rect.x + inset, def.rect.y + inset});
+  const ui::Rect inner{def.rect.x + inset, def.rect.y + inset, def.rect.width - 2 * inset,
+                       def.rect.height - 2 * inset};
+  const Picture& picture = pictures_[index];
+  fillBeyond(canvas_, inner, picture.covers(), def.background);
+  if (picture.image)
+    picture.draw(canvas_, {inner.width, inner.height}, {inner.x, inner.y});
 }
 
 }  // namespace vargo::media

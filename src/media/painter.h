@@ -29,10 +29,23 @@ class ScreenPainter {
   void paintWidget(const ui::Widget& widget, std::size_t index, const ui::Rect& area);
   void paintPicture(const ui::Widget& widget, std::size_t index);
 
+  // A decoded picture, and whether it has no transparent pixel: then it is copied, not blended, and
+  // nothing beneath it needs painting.
+  struct Picture {
+    Image image;
+    bool opaque = false;
+
+    static Picture decode(std::string_view name);
+    // Draws the top-left `part` of the picture at `at` of the canvas.
+    void draw(SDL_Surface* canvas, ui::Size part, ui::Point at) const;
+    // The part of a rectangle of this size that the picture paints over completely.
+    ui::Size covers() const { return opaque ? image.size() : ui::Size{}; }
+  };
+
   Fonts& fonts_;
   SDL_Surface* canvas_;
-  Image background_;
-  std::vector<Image> pictures_;    // by widget index; empty for widgets without a picture
+  Picture background_;
+  std::vector<Picture> pictures_;  // by widget index; empty for widgets without a picture
   std::vector<LabelText> labels_;  // by widget index; used by labels only
 };
 
