@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "media/canvas.h"
 #include "media/progress_bar.h"
 
@@ -46,6 +49,8 @@ ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts)
                                              SDL_PIXELFORMAT_ARGB8888)),
       background_(Picture::decode(def.window.picture)),
       labels_(def.widgets.size()) {
+  if (canvas_ == nullptr)
+    throw std::runtime_error(std::string("cannot make a canvas for a screen: ") + SDL_GetError());
   pictures_.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
     pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Picture::decode(w.picture) : Picture{});
