@@ -38,6 +38,10 @@ SdlPlatform::SdlPlatform() {
   // Window surfaces go straight to the window system. Without this SDL first opens a hidden OpenGL
   // window to decide, which loads the GL driver: about 90 MB more resident memory and a slower start.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Without a runtime directory there is no Wayland session to join, and libwayland would say so on stderr
+  // before the game's own one-line message.
+  if (SDL_getenv("XDG_RUNTIME_DIR") == nullptr)
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw NoDisplay(std::string("no display available (") + SDL_GetError() + ")");
   }
