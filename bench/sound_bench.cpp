@@ -4,10 +4,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <SDL.h>
+
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <random>
 #include <string_view>
+#include <thread>
 
 #include "media/sound.h"
 #include "platform/sdl/sdl_platform.h"
@@ -31,13 +37,30 @@ bool haveFile(benchmark::State& state, std::string_view file) {
   return true;
 }
 
+constexpr auto kGiveUp = std::chrono::milliseconds(200);
+constexpr auto kLongestPause = std::chrono::microseconds(20'000);
+constexpr std::uint32_t kSilence = 5'500;  // ms; longer than the platform keeps a silent device open
+
+// No window is opened: the dummy video driver is enough, and the dummy audio driver needs no sound card.
+void chooseDrivers() {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+}
+
+// The audio device the platform opened: SDL numbers opened devices from 2 (1 is its legacy interface).
+std::optional<SDL_AudioDeviceID> playingDevice() {
+  for (SDL_AudioDeviceID id = 2; id < 16; ++id) {
+    if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING)
+      return id;
+  }
+  return std::nullopt;
+}
+
 void BM_PlaySoundSdl(benchmark::State& state) {
   const std::string_view file = kFiles[static_cast<std::size_t>(state.range(0))];
   if (!haveFile(state, file))
     return;
-  // No window is opened: the dummy video driver is enough, and the dummy audio driver needs no sound card.
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  chooseDrivers();
   platform::SdlPlatform sdl;
   if (!sdl.audioFormat()) {
     state.SkipWithError("no audio device");
@@ -46,10 +69,70 @@ void BM_PlaySoundSdl(benchmark::State& state) {
   media::Sound sound(sdl);
   for (auto _ : state)
     sound.playSound(file);
+  state.SetLabel(std::string(file) + " on " + SDL_GetCurrentAudioDriver());
+}
+
+// The first shot after a pause: the platform closes the audio device after a few seconds of silence (so
+// an idle game sleeps), and this call opens it again.
+void BM_PlaySoundAfterSilence(benchmark::State& state) {
+  const std::string_view file = kFiles[0];
+  if (!haveFile(state, file))
+    return;
+  chooseDrivers();
+  platform::SdlPlatform sdl;
+  if (!sdl.audioFormat()) {
+    state.SkipWithError("no audio device");
+    return;
+  }
+  media::Sound sound(sdl);
+  using Clock = std::chrono::steady_clock;
+  for (auto _ : state) {
+    sdl.waitEvent(kSilence);  // no window, so no event: the wait runs out and the device is closed
+    if (playingDevice()) {
+      state.SkipWithError("the audio device stayed open through the silence");
+      return;
+    }
+    const Clock::time_point start = Clock::now();
+    sound.playSound(file);
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+  }
+  state.SetLabel(std::string(file) + " on " + SDL_GetCurrentAudioDriver());
+}
+
+// From the call to the moment the audio thread takes the sound's first samples off the queue: how soon
+// a shot can be heard, before whatever latency the driver adds.
+void BM_SoundReachesDevice(benchmark::State& state) {
+  const std::string_view file = kFiles[0];
+  if (!haveFile(state, file))
+    return;
+  chooseDrivers();
+  platform::SdlPlatform sdl;
+  const auto device = playingDevice();
+  if (!sdl.audioFormat() || !device) {
+    state.SkipWithError("no audio device");
+    return;
+  }
+  media::Sound sound(sdl);
+  using Clock = std::chrono::steady_clock;
+  // Shots come at any moment of the audio thread's period, not just after it has taken a buffer.
+  std::minstd_rand pause(1);
+  std::uniform_int_distribution<int> microseconds(0, kLongestPause.count());
+  for (auto _ : state) {
+    std::this_thread::sleep_for(std::chrono::microseconds(microseconds(pause)));
+    const Clock::time_point start = Clock::now();
+    sound.playSound(file);
+    const Uint32 queued = SDL_GetQueuedAudioSize(*device);
+    while (SDL_GetQueuedAudioSize(*device) >= queued && Clock::now() - start < kGiveUp)
+      std::this_thread::yield();
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+  }
+  state.SetLabel(std::string(file) + " on " + SDL_GetCurrentAudioDriver());
 }
 
 }  // namespace
 
 BENCHMARK(BM_PlaySoundSdl)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlaySoundAfterSilence)->Iterations(3)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SoundReachesDevice)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace vargo::bench

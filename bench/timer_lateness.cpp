@@ -35,13 +35,18 @@ int run(const std::string& levelName, int seconds) {
   media::Sound sound(shooter);
   app::ScreenRegistry registry(app::screenKinds(), shooter, sound, clock);
   shooter.attach(registry);
+  // As in the game, the level is shown over a screen that was up before (the fonts are open) and that one
+  // then goes away.
+  registry.show("Vargo1");
   registry.show(level.name);
+  registry.unload("Vargo1");
   app::runEventLoop(registry, shooter, clock);
 
   std::printf("%s for %d s, a shot every %lld ms\n", level.name.data(), seconds,
               static_cast<long long>(kShotPeriod.count()));
   print("tick lateness", summarize(shooter.latenessMs()));
   print("shot event to present", summarize(shooter.shotMs()));
+  print("  of which present", summarize(shooter.shotPresentMs()));
   const WaitCounts& w = shooter.waits();
   std::printf("wake-ups: %ld for ticks, %ld for shots, %ld for window-system events, %ld with nothing due\n",
               w.timers, w.shots, w.input, w.spurious);

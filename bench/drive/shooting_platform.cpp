@@ -75,7 +75,9 @@ std::optional<platform::InputEvent> ShootingPlatform::waitEvent(std::optional<st
   const Clock::time_point entered = Clock::now();
   if (shotDelivered_) {
     shotMs_.push_back(millisBetween(*shotDelivered_, entered));
+    shotPresentMs_.push_back(std::chrono::duration<double, std::milli>(shotPresenting_).count());
     shotDelivered_.reset();
+    shotPresenting_ = {};
   }
   if (!pending_.empty()) {
     const platform::InputEvent release = pending_.front();
@@ -105,6 +107,14 @@ std::optional<platform::InputEvent> ShootingPlatform::waitEvent(std::optional<st
   if (due == 0)
     ++waits_.spurious;
   return std::nullopt;
+}
+
+void ShootingPlatform::present(platform::WindowId window, platform::Pixels pixels,
+                               std::span<const ui::Rect> areas) {
+  const Clock::time_point start = Clock::now();
+  ForwardingPlatform::present(window, pixels, areas);
+  if (shotDelivered_)
+    shotPresenting_ += Clock::now() - start;
 }
 
 }  // namespace vargo::bench

@@ -31,9 +31,12 @@ class ShootingPlatform final : public ForwardingPlatform {
   void attach(app::ScreenRegistry& registry) { registry_ = &registry; }
 
   std::optional<platform::InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
+  void present(platform::WindowId window, platform::Pixels pixels, std::span<const ui::Rect> areas) override;
 
   const std::vector<double>& latenessMs() const { return latenessMs_; }
   const std::vector<double>& shotMs() const { return shotMs_; }
+  // Of each shot's time, what the window system took to present the repainted areas.
+  const std::vector<double>& shotPresentMs() const { return shotPresentMs_; }
   const WaitCounts& waits() const { return waits_; }
 
  private:
@@ -47,8 +50,10 @@ class ShootingPlatform final : public ForwardingPlatform {
   Clock::time_point nextShot_;
   std::deque<platform::InputEvent> pending_;
   std::optional<Clock::time_point> shotDelivered_;
+  Clock::duration shotPresenting_{};
   std::vector<double> latenessMs_;
   std::vector<double> shotMs_;
+  std::vector<double> shotPresentMs_;
   WaitCounts waits_;
 };
 

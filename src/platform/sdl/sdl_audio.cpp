@@ -14,8 +14,11 @@ SdlAudio::SdlAudio() {
   want.samples = 512;  // about 12 ms
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_,
                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-  if (device_ == 0)
+  if (device_ == 0) {
+    // Nothing to play on: let audio go, or SDL's device watcher (ALSA's) wakes the game ten times a second.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
+  }
   format_ = AudioFormat{spec_.freq, spec_.channels, spec_.format};
   SDL_PauseAudioDevice(device_, 0);
   playingUntil_ = SDL_GetTicks64();

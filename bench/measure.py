@@ -1,0 +1,306 @@
+#!/usr/bin/env python3
+"""Runs the benchmarks and the whole-process measurements and prints every figure against its target.
+
+Run it under an X server (bench/run.sh starts Xvfb) from the top of the source tree, after the bench
+preset is built. --quick makes every run very short: for checking that the measuring works, not for figures.
+"""
+
+import argparse
+import json
+import os
+import re
+import select
+import signal
+import statistics
+import subprocess
+import sys
+import time
+
+BUILD = "build/bench"
+GAME = f"{BUILD}/vargo"
+BENCH = f"{BUILD}/bench/vargo_bench"
+LATENESS = f"{BUILD}/bench/vargo_timer_lateness"
+PLAY_THROUGH = f"{BUILD}/bench/vargo_play_through"
+WHERE = f"{BUILD}/bench/vargo_where"
+
+START_TIMEOUT_S = 20
+LEVEL_TARGETS_UP_S = 7  # the longest show timer of level1 is 5.5 s
+AUDIO_CLOSED_S = 6  # the platform closes a silent audio device after 5 s
+
+
+class Report:
+    """Figures with their targets; prints a table at the end and remembers whether any missed."""
+
+    def __init__(self):
+        self.rows = []
+
+    def add(self, name, value, unit, limit=None, note=""):
+        verdict = "" if limit is None else ("ok" if value < limit else "MISS")
+        target = "" if limit is None else f"< {limit:g} {unit}"
+        self.rows.append((name, f"{value:.3f} {unit}", target, verdict, note))
+
+    def info(self, name, text, note=""):
+        self.rows.append((name, text, "", "", note))
+
+    def print(self):
+        widths = [max(len(r[i]) for r in self.rows) for i in range(4)]
+        print()
+        print("== figures against targets")
+        for row in self.rows:
+            cells = [row[i].ljust(widths[i]) for i in range(4)]
+            print("  ".join(cells) + ("  " + row[4] if row[4] else ""))
+
+    def missed(self):
+        return [r[0] for r in self.rows if r[3] == "MISS"]
+
+
+# ---- in-process benchmarks ----------------------------------------------------------------------------
+
+IN_PROCESS_TARGETS = [
+    # (benchmark name prefix, what it is, limit in the benchmark's unit or None)
+    ("BM_FullRepaint/", "full repaint", 1000),
+    ("BM_RepaintAfterHit/", "repaint after a hit", 100),
+    ("BM_RepaintAfterHitPixelsOnly/", "repaint after a hit, text unchanged", None),
+    ("BM_ShotMiss/", "shot (miss), event to present, headless", 1000),
+    ("BM_ShotHit/", "shot (hit), event to present, headless", 1000),
+    ("BM_PlaySoundSdl/", "playSound", 1000),
+    ("BM_PlaySoundAfterSilence/", "playSound with the device closed", 1000),
+    ("BM_SoundReachesDevice", "shot sound taken by the audio thread", 20),
+    ("BM_LoadUnload/", "screen load + first paint + unload", None),
+]
+
+
+def run_in_process(report, quick):
+    out = f"{BUILD}/bench_results.json"
+    args = [BENCH, f"--benchmark_out={out}", "--benchmark_out_format=json"]
+    if quick:
+        args += ["--benchmark_min_time=0.001"]
+    else:
+        args += ["--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true"]
+    print("== in-process benchmarks:", " ".join(args), flush=True)
+    subprocess.run(args, check=True)
+    with open(out) as f:
+        results = json.load(f)["benchmarks"]
+    for r in results:
+        if not quick and r.get("aggregate_name") != "median":
+            continue
+        if "error_message" in r:
+            report.info(r["run_name"], "not run", r["error_message"])
+            continue
+        for prefix, what, limit in IN_PROCESS_TARGETS:
+            if r["run_name"].startswith(prefix):
+                name = f"{what} [{r.get('label', r['run_name'])}]"
+                report.add(name, r["real_time"], r["time_unit"], limit, "median of 5" if not quick else "")
+                break
+
+
+# ---- the game as a process ----------------------------------------------------------------------------
+
+
+def monotonic_ns():
+    return time.clock_gettime_ns(time.CLOCK_MONOTONIC)
+
+
+class Game:
+    """The game started as players start it, with its first-frame trace on."""
+
+    def __init__(self, extra_env=None):
+        env = dict(os.environ, VARGO_TRACE_FIRST_FRAME="1")
+        env.update(extra_env or {})
+        self.started_ns = monotonic_ns()
+        self.proc = subprocess.Popen([GAME], env=env, stderr=subprocess.PIPE, text=True)
+        self.first_frame_ns = self._wait_for_first_frame()
+
+    def _wait_for_first_frame(self):
+        deadline = time.monotonic() + START_TIMEOUT_S
+        while time.monotonic() < deadline:
+            ready, _, _ = select.select([self.proc.stderr], [], [], 0.5)
+            if not ready:
+                continue
+            line = self.proc.stderr.readline()
+            if not line:
+                break
+            m = re.search(r"first frame at (\d+) ns", line)
+            if m:
+                return int(m.group(1))
+        self.stop()
+        raise RuntimeError("the game presented no first frame")
+
+    def startup_ms(self):
+        return (self.first_frame_ns - self.started_ns) / 1e6
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+    def resident_peak_kib(self):
+        with open(f"/proc/{self.proc.pid}/status") as f:
+            return int(re.search(r"^VmHWM:\s+(\d+)", f.read(), re.M).group(1))
+
+
+def measure_startup(report, runs):
+    times = []
+    for _ in range(runs):
+        game = Game()
+        times.append(game.startup_ms())
+        game.stop()
+    report.add(f"start-up to the menu's first frame (median of {runs})", statistics.median(times), "ms", 100,
+               f"min {min(times):.1f}, max {max(times):.1f}")
+
+
+def thread_counters(pid):
+    """CPU time (ms) and voluntary context switches (each one a sleep that ended) of every thread."""
+    threads = {}
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        base = f"/proc/{pid}/task/{tid}"
+        try:
+            with open(f"{base}/comm") as f:
+                name = f.read().strip()
+            with open(f"{base}/sched") as f:
+                cpu = float(re.search(r"se\.sum_exec_runtime\s*:\s*([\d.]+)", f.read()).group(1))
+            with open(f"{base}/status") as f:
+                wakes = int(re.search(r"^voluntary_ctxt_switches:\s+(\d+)", f.read(), re.M).group(1))
+        except (OSError, AttributeError):
+            continue
+        threads[tid] = (name, cpu, wakes)
+    return threads
+
+
+def measure_idle(report, game, what, seconds):
+    before = thread_counters(game.proc.pid)
+    time.sleep(seconds)
+    after = thread_counters(game.proc.pid)
+    cpu = 0.0
+    per_thread = []
+    for tid, (name, cpu_after, wakes_after) in after.items():
+        _, cpu_before, wakes_before = before.get(tid, (name, 0.0, 0))
+        cpu += cpu_after - cpu_before
+        per_thread.append(f"{name} {wakes_after - wakes_before}")
+    main = str(game.proc.pid)
+    main_wakes = after[main][2] - before[main][2] if main in after and main in before else -1
+    report.add(f"idle CPU, {what}", 100 * cpu / (seconds * 1000), "% of a core", 0.5, f"over {seconds} s")
+    report.add(f"idle wake-ups of the game's thread, {what}", main_wakes, "", 1,
+               f"no timer is due; all threads: {', '.join(per_thread)}")
+
+
+def ere_escape(text):
+    return re.sub(r"([.\[\]()*+?{}|^$\\])", r"\\\1", text)
+
+
+def where(screen, *widget):
+    """The screen's window title and client size, and a free point of the widget when one is named."""
+    out = subprocess.run([WHERE, screen, *widget], check=True, capture_output=True, text=True).stdout
+    title, size, *point = out.rstrip("\n").split("\t")
+    return title, tuple(map(int, size.split())), tuple(map(int, point[0].split())) if point else None
+
+
+def find_window(title, size, timeout_s=10):
+    deadline = time.monotonic() + timeout_s
+    while time.monotonic() < deadline:
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{ere_escape(title)}$"],
+                             capture_output=True, text=True).stdout.split()
+        for wid in ids:
+            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid], capture_output=True,
+                                      text=True).stdout
+            g = dict(line.split("=", 1) for line in geometry.split())
+            if (int(g["WIDTH"]), int(g["HEIGHT"])) == size:
+                return int(g["X"]), int(g["Y"])
+        time.sleep(0.1)
+    raise RuntimeError(f"no window {title!r} of {size[0]}x{size[1]} came up")
+
+
+def click(screen, widget):
+    title, size, (x, y) = where(screen, widget)
+    left, top = find_window(title, size)
+    subprocess.run(["xdotool", "mousemove", str(left + x), str(top + y), "click", "1"], check=True)
+
+
+def open_level1():
+    click("Vargo1", "Image1")
+    click("Mise1", "Image1")
+    title, size, _ = where("level1")
+    find_window(title, size)
+
+
+def measure_game_idle(report, seconds, audio):
+    env = {} if audio == "as found" else {"SDL_AUDIODRIVER": audio}
+    label = f"audio {audio}"
+    game = Game(env)
+    try:
+        time.sleep(AUDIO_CLOSED_S)
+        measure_idle(report, game, f"menu, {label}", seconds)
+        open_level1()
+        time.sleep(LEVEL_TARGETS_UP_S)
+        measure_idle(report, game, f"level1 with all targets up, {label}", seconds)
+        report.add(f"peak resident set of the game, menu and level1, {label}", game.resident_peak_kib() / 1024,
+                   "MiB", 60)
+    finally:
+        game.stop()
+
+
+# ---- programs that report their own figures -----------------------------------------------------------
+
+
+def measure_timers(report, seconds):
+    args = [LATENESS, "level1", str(seconds)]
+    print("==", " ".join(args), flush=True)
+    out = subprocess.run(args, check=True, capture_output=True, text=True,
+                         env=dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"))).stdout
+    print(out, end="")
+
+    def figures(what):
+        m = re.search(rf"^{what}\s+n=(\d+)\s+median ([\d.]+) ms\s+p99 ([\d.]+) ms", out, re.M)
+        return int(m.group(1)), float(m.group(2)), float(m.group(3))
+
+    n, median, p99 = figures("tick lateness")
+    report.add(f"tick lateness, median ({n} ticks, {seconds} s of level1)", median, "ms", 1)
+    report.add("tick lateness, 99th percentile", p99, "ms", 4)
+    n, median, p99 = figures("shot event to present")
+    report.add(f"shot, event to present, real window ({n} shots)", median, "ms", 1, f"p99 {p99:.3f} ms")
+    m = re.search(r"wake-ups: (\d+) for ticks, (\d+) for shots, (\d+) for window-system events, (\d+) with nothing due",
+                  out)
+    report.add("wake-ups with nothing due, level1 in play", int(m.group(4)), "", 1,
+               f"{m.group(1)} for ticks, {m.group(2)} for shots, {m.group(3)} window-system events")
+
+
+def measure_memory(report):
+    args = ["/usr/bin/time", "-v", PLAY_THROUGH]
+    print("==", " ".join(args), flush=True)
+    done = subprocess.run(args, capture_output=True, text=True,
+                          env=dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy")))
+    print(done.stdout, end="")
+    if done.returncode not in (0, 1):
+        print(done.stderr, file=sys.stderr)
+        raise RuntimeError("the play-through failed")
+    peak = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", done.stderr).group(1))
+    report.add("peak resident set, full play-through", peak / 1024, "MiB", 60, "/usr/bin/time -v")
+    kept = int(re.search(r"screens that keep memory after unload: (\d+)", done.stdout).group(1))
+    report.add("screens whose pictures stay decoded after unload", kept, "", 1)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--quick", action="store_true", help="very short runs, to check the measuring works")
+    quick = parser.parse_args().quick
+    report = Report()
+    run_in_process(report, quick)
+    measure_startup(report, 3 if quick else 20)
+    for audio in ("as found", "dummy"):
+        measure_game_idle(report, 2 if quick else 10, audio)
+    measure_timers(report, 5 if quick else 60)
+    measure_memory(report)
+    report.info("audio buffer", "512 samples", "11.6 ms a period at 44.1 kHz, set in src/platform/sdl")
+    report.print()
+    missed = report.missed()
+    print()
+    print("all figures within their targets" if not missed else f"{len(missed)} figure(s) miss: " + "; ".join(missed))
+    return 1 if missed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
