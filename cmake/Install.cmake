@@ -72,5 +72,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vargo.example/")
 # the fonts are only looked up through fontconfig at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-bebas-neue")
+# Bebas Neue stands in best for the counters' face; SDL draws the credits box on X11 with core fonts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-bebas-neue, xfonts-base")
 include(CPack)
