@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/sdl/x11_errors.h"
+
 namespace vargo::platform {
 
 namespace {
@@ -42,6 +44,7 @@ SdlPlatform::SdlPlatform() {
   // before the game's own one-line message.
   if (SDL_getenv("XDG_RUNTIME_DIR") == nullptr)
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  ignoreLostWakeups();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw NoDisplay(std::string("no display available (") + SDL_GetError() + ")");
   }
