@@ -33,7 +33,7 @@ void loadAndUnload(app::ScreenRegistry& registry, std::string_view kind) {
 // than kMaxKeptBytes.
 int checkRelease(app::ScreenRegistry& registry) {
   int kept = 0;
-  std::printf("%-10s %14s %14s\n", "screen", "loaded KiB", "left KiB");
+  std::printf("%12s %12s  %s\n", "loaded KiB", "left KiB", "screen");
   for (const ui::ScreenKind& kind : app::screenKinds()) {
     registry.show(keeperFor(kind.name));
     loadAndUnload(registry, kind.name);  // warm-up: opens the fonts it needs, which stay open
@@ -44,8 +44,8 @@ int checkRelease(app::ScreenRegistry& registry) {
     registry.handle(platform::Exposed{0});
     const std::size_t left = liveHeapBytes();
     const long leftBytes = static_cast<long>(left) - static_cast<long>(before);
-    std::printf("%-10.*s %14.1f %14.1f%s\n", static_cast<int>(kind.name.size()), kind.name.data(),
-                static_cast<double>(loaded - before) / 1024.0, static_cast<double>(leftBytes) / 1024.0,
+    std::printf("%12.1f %12.1f  %.*s%s\n", static_cast<double>(loaded - before) / 1024.0,
+                static_cast<double>(leftBytes) / 1024.0, static_cast<int>(kind.name.size()), kind.name.data(),
                 leftBytes > static_cast<long>(kMaxKeptBytes) ? "  KEPT" : "");
     if (leftBytes > static_cast<long>(kMaxKeptBytes))
       ++kept;
