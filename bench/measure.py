@@ -90,7 +90,10 @@ def run_in_process(report, quick):
         for prefix, what, limit in IN_PROCESS_TARGETS:
             if r["run_name"].startswith(prefix):
                 name = f"{what} [{r.get('label', r['run_name'])}]"
-                report.add(name, r["real_time"], r["time_unit"], limit, "median of 5" if not quick else "")
+                note = "median of 5" if not quick else ""
+                if "slowest_ms" in r:
+                    note += f"; slowest {r['slowest_ms']:.1f} ms"
+                report.add(name, r["real_time"], r["time_unit"], limit, note)
                 break
 
 

@@ -10,6 +10,7 @@
 #include "app/screen_registry.h"
 #include "drive/game_driver.h"
 #include "drive/heap.h"
+#include "drive/screen_cycle.h"
 #include "media/sound.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -18,16 +19,6 @@ namespace vargo::bench {
 namespace {
 
 constexpr std::size_t kMaxKeptBytes = 64 * 1024;  // what a load may leave behind: fonts, no pictures
-
-std::string_view keeperFor(std::string_view kind) {
-  return kind == "Vargo1" ? "About" : "Vargo1";
-}
-
-void loadAndUnload(app::ScreenRegistry& registry, std::string_view kind) {
-  registry.show(kind);
-  registry.unload(kind);
-  registry.handle(platform::Exposed{0});  // lets the registry free what it unloaded
-}
 
 // Live heap while each screen is loaded and what is left after its unload; returns how many kept more
 // than kMaxKeptBytes.
@@ -41,7 +32,7 @@ int checkRelease(app::ScreenRegistry& registry) {
     registry.show(kind.name);
     const std::size_t loaded = liveHeapBytes();
     registry.unload(kind.name);
-    registry.handle(platform::Exposed{0});
+    freeUnloaded(registry);
     const std::size_t left = liveHeapBytes();
     const long leftBytes = static_cast<long>(left) - static_cast<long>(before);
     std::printf("%12.1f %12.1f  %.*s%s\n", static_cast<double>(loaded - before) / 1024.0,

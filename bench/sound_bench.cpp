@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -117,6 +118,7 @@ void BM_SoundReachesDevice(benchmark::State& state) {
   // Shots come at any moment of the audio thread's period, not just after it has taken a buffer.
   std::minstd_rand pause(1);
   std::uniform_int_distribution<int> microseconds(0, kLongestPause.count());
+  double slowest = 0;
   for (auto _ : state) {
     std::this_thread::sleep_for(std::chrono::microseconds(microseconds(pause)));
     const Clock::time_point start = Clock::now();
@@ -124,8 +126,11 @@ void BM_SoundReachesDevice(benchmark::State& state) {
     const Uint32 queued = SDL_GetQueuedAudioSize(*device);
     while (SDL_GetQueuedAudioSize(*device) >= queued && Clock::now() - start < kGiveUp)
       std::this_thread::yield();
-    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    state.SetIterationTime(seconds);
+    slowest = std::max(slowest, seconds);
   }
+  state.counters["slowest_ms"] = slowest * 1000.0;
   state.SetLabel(std::string(file) + " on " + SDL_GetCurrentAudioDriver());
 }
 
