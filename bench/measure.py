@@ -306,4 +306,8 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except (RuntimeError, OSError, subprocess.CalledProcessError) as e:
+        print(f"measure.py: {e}", file=sys.stderr)
+        sys.exit(2)
