@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# The real game, played end to end under Xvfb with xdotool: windows found by their stored titles, their
+# sizes and desktop places checked, clicks where a player clicks, screenshots where the game must have
+# changed, and SDL's disk audio driver standing in for the sound card so that shots can be counted.
+#
+#   play.sh ROAD VARGO CLOSE_REQUEST DATA_DIR      ROAD: level | front_end
+
+ROAD=$1
+VARGO=$2
+CLOSE_REQUEST=$3
+DATA=$4
+source "$(dirname "$0")/../fault/session.sh"
+
+DESKTOP_WIDTH=1280
+DESKTOP_HEIGHT=1024
+
+# expect_placed KIND X,Y: the screen's window stands at that desktop position.
+expect_placed() {
+  local id at
+  id=$(wait_window "$1")
+  at=$(window_position "$id")
+  [ "$at" = "$2" ] || fail "$1 stands at $at, not at $2"
+}
+
+# expect_centred KIND: the screen's window is centred on the desktop.
+expect_centred() {
+  local id size
+  id=$(wait_window "$1")
+  size=$(window_size "$id")
+  expect_placed "$1" "$(((DESKTOP_WIDTH - ${size%x*}) / 2)),$(((DESKTOP_HEIGHT - ${size#*x}) / 2))"
+}
+
+# expect_painted KIND: the window shows a picture, not one flat colour.
+expect_painted() {
+  local id colours
+  id=$(wait_window "$1")
+  colours=$(import -window "$id" -format '%k' info: 2>/dev/null)
+  [ "${colours:-0}" -gt 16 ] || fail "$1 shows only $colours colours"
+}
+
+# bursts FILE: how many separate sounds the device played: runs of sound between 50 ms of silence.
+bursts() {
+  od -An -v -td2 -w4 "$1" | awk '
+    $1 == 0 && $2 == 0 { quiet++; next }
+    { if (!heard || quiet >= 2205) n++; heard = 1; quiet = 0 }
+    END { print n + 0 }'
+}
+
+# ---- the road through the first level ----
+
+# A shot that the level takes changes its magazine label; spaced so that each shot sound plays out.
+shot_at() {
+  local before
+  before=$(region level1 528 280 33 25)
+  click level1 "$1" "$2"
+  wait_change level1 528 280 33 25 "$before" 2
+  sleep 0.5
+}
+
+road_level() {
+  local dir target score
+  dir=$(game_folder level)
+  start_x
+  start_game "$dir" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/sound.raw" SDL_DISKAUDIODELAY=5
+
+  note "the menu, centred"
+  wait_window Vargo1 10 >/dev/null
+  expect_centred Vargo1
+  expect_painted Vargo1
+  click Vargo1 228 178 # "Nová hra"
+
+  note "the first briefing, centred, in place of the menu"
+  wait_window Mise1 >/dev/null
+  wait_gone Vargo1
+  expect_centred Mise1
+  expect_painted Mise1
+  click Mise1 678 438 # the diary's arrow
+
+  note "the first level, centred, in place of the briefing"
+  wait_window level1 >/dev/null
+  wait_gone Mise1
+  expect_centred level1
+  expect_painted level1
+  target=$(region level1 12 90 67 121)
+  score=$(region level1 24 280 65 25)
+
+  note "a gunman comes up"
+  wait_change level1 12 90 67 121 "$target" 5
+  target=$(region level1 12 90 67 121)
+
+  note "a hit: the score changes and the gunman is hit"
+  shot_at 45 150
+  [ "$(region level1 24 280 65 25)" != "$score" ] || fail "a hit left the score as it was"
+  [ "$(region level1 12 90 67 121)" != "$target" ] || fail "the gunman still stands after the hit"
+
+  note "misses to the end of the magazine"
+  score=$(region level1 24 280 65 25)
+  for _ in 1 2 3 4 5 6 7 8; do shot_at 300 20; done
+  [ "$(region level1 24 280 65 25)" = "$score" ] || fail "a miss changed the score"
+  click level1 300 20
+
+  note "the reload: its window comes up centred over the level and goes within three seconds"
+  wait_window nabíjení 2 >/dev/null
+  expect_centred nabíjení
+  wait_gone nabíjení 4
+  sleep 1 # the reload sound plays out
+  shot_at 300 20
+
+  note "ten shots, the reload and one more were heard"
+  local heard
+  heard=$(bursts "$dir/sound.raw")
+  [ "$heard" -eq 12 ] || fail "heard $heard sounds, not 10 shots, the reload and a shot"
+
+  note "the X ends the game"
+  click level1 588 6
+  expect_exit 0
+}
+
+# ---- the road through the front end ----
+
+road_front_end() {
+  local dir about
+  dir=$(game_folder front-end)
+  start_x
+  start_game "$dir" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/sound.raw"
+
+  note "menu, O Vargo"
+  wait_window Vargo1 10 >/dev/null
+  click Vargo1 228 244
+  wait_window About >/dev/null
+  wait_gone Vargo1
+  expect_centred About
+  expect_painted About
+
+  note "About, Uniforma, OK"
+  click About 312 506
+  wait_window Uniforma >/dev/null
+  wait_gone About
+  expect_centred Uniforma
+  expect_painted Uniforma
+  click Uniforma 312 478
+  wait_window About >/dev/null
+  wait_gone Uniforma
+
+  note "About, Akce: the article opens at its own place, About stays"
+  about=$(region About 0 0 398 702)
+  click About 298 542
+  wait_window akce >/dev/null
+  expect_placed akce "98,12"
+  expect_painted akce
+  shown About || fail "About went away under akce"
+  note "akce, OK: About shows again as it was"
+  click akce 422 716
+  wait_gone akce
+  wait_for 2 "About to show again" test "$(region About 0 0 398 702)" = "$about"
+
+  note "About, OK: the menu, then KONEC"
+  click About 308 664
+  wait_window Vargo1 >/dev/null
+  wait_gone About
+  expect_centred Vargo1
+  click Vargo1 228 376
+  expect_exit 0
+  [ ! -s "$dir/sound.raw" ] || [ "$(bursts "$dir/sound.raw")" -eq 0 ] || fail "the front end made a sound"
+}
+
+case $ROAD in
+  level) road_level ;;
+  front_end) road_front_end ;;
+  *) fail "no road $ROAD" ;;
+esac
+echo "PASS: $ROAD"
