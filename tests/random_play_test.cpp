@@ -46,7 +46,8 @@ constexpr WidgetOf kQuitButtons[] = {{"Vargo1", "Image2"}};
 // Clicks that lead the player on through the front end; favoured so that play reaches the later levels.
 constexpr WidgetOf kForward[] = {{"Vargo1", "Image1"}, {"Mise1", "Image1"}, {"Mise2", "Image1"},
                                  {"Mise3", "Image1"},  {"Mise4", "Image1"}, {"Mise5", "Image1"},
-                                 {"win", "Image1"},    {"About", "Image1"}, {"akce", "Label3"}};
+                                 {"win", "Image1"},    {"About", "Image1"}, {"Uniforma", "Label4"},
+                                 {"akce", "Label3"}};
 
 std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
   const char* text = std::getenv(name);

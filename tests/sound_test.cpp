@@ -184,6 +184,16 @@ TEST_F(SoundFiles, AFileCutShortPlaysAtMostWhatItHolds) {
   }
 }
 
+// A sound effect lasts seconds: a small file that claims a rate of a few samples a second would expand to
+// hours of sound at the device's rate.
+TEST_F(SoundFiles, ASoundLongerThanHalfAMinuteIsRefused) {
+  constexpr WavFormat kCrawl{"16-bit mono at 2 Hz", 1, 1, 2, 16};
+  EXPECT_TRUE(play(write("crawl.wav", wavOf(kCrawl, 200, 0.5F))).empty()) << "100 s";
+  constexpr WavFormat kPhone{"8-bit mono 8 kHz", 1, 1, 8000, 8};
+  EXPECT_TRUE(play(write("long.wav", wavOf(kPhone, 8000 * 31, 0.5F))).empty()) << "31 s";
+  EXPECT_EQ(play(write("twenty.wav", wavOf(kPhone, 8000 * 20, 0.5F))).size(), 1U) << "20 s still plays";
+}
+
 TEST_F(SoundFiles, AHugeFileIsLeftUnread) {
   const std::string huge = writeSparse("huge.wav", 100ULL << 20U);
   ASSERT_EQ(fs::file_size(huge), 100ULL << 20U);

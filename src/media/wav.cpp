@@ -8,6 +8,8 @@ namespace vargo::media {
 
 namespace {
 
+constexpr double kLongestSoundSeconds = 30.0;
+
 // SDL's one-shot converter rather than an audio stream: a stream that resamples keeps back the last part of
 // the sound, and a shot would lose its tail.
 std::optional<std::vector<std::uint8_t>> convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length,
@@ -17,6 +19,10 @@ std::optional<std::vector<std::uint8_t>> convert(const SDL_AudioSpec& from, cons
                         static_cast<Uint8>(to.channels), to.frequency) < 0)
     return std::nullopt;
   const std::size_t frameBytes = SDL_AUDIO_BITSIZE(from.format) / 8U * from.channels;
+  // A sound effect lasts seconds. A file that claims a tiny sample rate would last for hours and expand to
+  // gigabytes at the device's rate, so anything longer is refused.
+  if (static_cast<double>(length / frameBytes) / from.freq > kLongestSoundSeconds)
+    return std::nullopt;
   cvt.len = static_cast<int>(length - length % frameBytes);
   if (cvt.len == 0)
     return std::vector<std::uint8_t>{};
