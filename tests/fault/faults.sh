@@ -61,14 +61,14 @@ play_level1_and_exit() {
   expect_exit 0
 }
 
-# SDL's disk driver stands in for the sound card: what plays is written to a file.
-disk_audio() { echo "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$1/sound.raw SDL_DISKAUDIODELAY=5"; }
+# start_heard DIR: starts the game in DIR with SDL's disk driver for a sound card: what plays goes to a file.
+start_heard() { start_game "$1" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$1/sound.raw" SDL_DISKAUDIODELAY=5; }
 heard_something() { [ -s "$1/sound.raw" ] && [ "$(tr -d '\0' <"$1/sound.raw" | head -c 1 | wc -c)" -gt 0 ]; }
 
 # ---- sound files of every kind ----
 
 # write_wav FILE TAG CHANNELS RATE BITS SECONDS: a WAV of a steady loud pattern in that format.
-le16() { printf "$(printf '\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)))"; }
+le16() { printf '%b' "$(printf '\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)))"; }
 le32() { le16 $(($1 & 65535)); le16 $((($1 >> 16) & 65535)); }
 write_wav() {
   local file=$1 tag=$2 channels=$3 rate=$4 bits=$5 seconds=$6
@@ -126,7 +126,7 @@ case_no_data() {
   local dir="$WORK/no-data"
   mkdir -p "$dir"
   start_x
-  start_game "$dir" $(disk_audio "$dir")
+  start_heard "$dir"
   play_level1_and_exit
   ! heard_something "$dir" || fail "sound without any sound file"
 }
@@ -137,7 +137,7 @@ silent_sound_case() {
   dir=$(game_folder "$1")
   sound_files "$dir" "$1"
   start_x
-  start_game "$dir" $(disk_audio "$dir")
+  start_heard "$dir"
   play_level1_and_exit
   ! heard_something "$dir" || fail "a $1 sound file made a sound"
 }
@@ -148,7 +148,7 @@ playing_sound_case() {
   dir=$(game_folder "$1")
   sound_files "$dir" "$1"
   start_x
-  start_game "$dir" $(disk_audio "$dir")
+  start_heard "$dir"
   to_level1
   shoot_level1
   wait_for 3 "the shot to be heard" heard_something "$dir"
@@ -163,7 +163,7 @@ case_wav_huge() {
   dir=$(game_folder huge)
   sound_files "$dir" huge
   start_x
-  start_game "$dir" $(disk_audio "$dir")
+  start_heard "$dir"
   to_level1
   for _ in 1 2 3 4 5; do
     before=$(level1_magazine)
@@ -198,7 +198,7 @@ start_menu() {
   local dir
   dir=$(game_folder "$1")
   start_x
-  start_game "$dir" $(disk_audio "$dir")
+  start_heard "$dir"
   wait_window Vargo1 10 >/dev/null
 }
 

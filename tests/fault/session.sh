@@ -45,7 +45,8 @@ start_x() {
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   wait_for 10 "the X server" test -s "$WORK/display"
-  export DISPLAY=":$(head -n1 "$WORK/display")"
+  DISPLAY=":$(head -n1 "$WORK/display")"
+  export DISPLAY
 }
 
 # game_folder NAME: a fresh working directory for the game, holding a copy of the game's data/ folder.
@@ -146,13 +147,6 @@ region() {
   local id
   id=$(wait_window "$1")
   import -window "$id" -crop "${4}x${5}+${2}+${3}" -depth 8 rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
-}
-
-# pixel KIND X Y: the colour at a position of the screen's window, as "r,g,b".
-pixel() {
-  local id
-  id=$(wait_window "$1")
-  import -window "$id" -crop "1x1+${2}+${3}" -depth 8 rgb:- 2>/dev/null | od -An -tu1 | awk '{print $1 "," $2 "," $3}'
 }
 
 # wait_change KIND X Y W H FINGERPRINT [SECONDS]: waits until that part of the window looks different.
