@@ -117,8 +117,9 @@ TEST(Reload, CompletesOnTimeWhateverTheClockShowsAtTheStart) {
   }
 }
 
-TEST(Reload, AReloadBehindTheNextBriefingRefillsALevelStartedBeforeItCloses) {
-  Harness h;
+// Completes level1 with its last cartridge, so its reload runs on behind Mise2, and starts level2 from
+// the briefing half a second later, while that reload is still up.
+void startLevel2BehindARunningReload(Harness& h) {
   h.show("level1");
   LevelPlay level1(h, "level1");
   for (int i = 0; i < 9; ++i)
@@ -129,6 +130,11 @@ TEST(Reload, AReloadBehindTheNextBriefingRefillsALevelStartedBeforeItCloses) {
   h.advance(500);
   h.show("level2");
   h.registry.unload("Mise2");
+}
+
+TEST(Reload, AReloadBehindTheNextBriefingRefillsALevelStartedBeforeItCloses) {
+  Harness h;
+  startLevel2BehindARunningReload(h);
   LevelPlay level2(h, "level2");
   EXPECT_TRUE(h.screen("level2").enabled()) << "the running reload does not lock a level shown later";
   level2.miss();
@@ -136,19 +142,12 @@ TEST(Reload, AReloadBehindTheNextBriefingRefillsALevelStartedBeforeItCloses) {
   EXPECT_EQ(level2.magazine(), "8");
   h.advance(1500);
   EXPECT_FALSE(h.loaded("nabíjení"));
-  EXPECT_EQ(level2.magazine(), "10") << "refilled by the earlier reload";
+  EXPECT_EQ(level2.magazine(), "10") << "refilled by the earlier reload, two seconds after it began";
 }
 
 TEST(Reload, AnEmptyMagazineUnderARunningReloadRefusesShotsUntilTheRefill) {
   Harness h;
-  h.show("level1");
-  LevelPlay level1(h, "level1");
-  for (int i = 0; i < 9; ++i)
-    level1.miss();
-  level1.setScore(300);
-  level1.hit("Picture3");
-  h.show("level2");
-  h.registry.unload("Mise2");
+  startLevel2BehindARunningReload(h);
   LevelPlay level2(h, "level2");
   emptyMagazine(level2);
   EXPECT_EQ(level2.magazine(), "0");
