@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iostream>
 
+#include "app/command_line.h"
 #include "app/event_loop.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
@@ -25,8 +27,11 @@ void traceFirstFrame() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
   using namespace vargo;
+  app::Settings settings;
+  if (const auto status = app::readCommandLine(argc, argv, settings, std::cout, std::cerr))
+    return *status;
   try {
     platform::SdlPlatform platform;
     ui::SteadyClock clock;

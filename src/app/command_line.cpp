@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+namespace vargo::app {
+
+namespace {
+
+constexpr std::string_view kVersion = VARGO_VERSION;
+
+constexpr std::string_view kAbout = "A point-and-click shooting game in five missions, in Czech.";
+
+constexpr std::string_view kLicence =
+    "Copyright (C) 2026 vargo dev\n"
+    "The code is free software under the GNU GPL version 3 or later, the pictures and sounds under\n"
+    "CC BY-SA 4.0. There is NO WARRANTY, to the extent permitted by law.\n";
+
+std::string request(Command& command, Request r) {
+  command.request = r;
+  return {};
+}
+
+constexpr std::array kOptions{
+    Option{.name = "--help",
+           .help = "print this help and exit",
+           .apply = [](Command& c, std::string_view) { return request(c, Request::help); }},
+    Option{.name = "--version",
+           .help = "print the version and the licence and exit",
+           .apply = [](Command& c, std::string_view) { return request(c, Request::version); }},
+};
+
+const Option* find(std::span<const Option> table, std::string_view name) {
+  const auto it = std::ranges::find(table, name, &Option::name);
+  return it == table.end() ? nullptr : &*it;
+}
+
+// Applies the option at arguments[next] and moves next past it and past the value it takes.
+std::string applyOne(std::span<const Option> table, std::span<const char* const> arguments, std::size_t& next,
+                     Command& command) {
+  const std::string_view word = arguments[next++];
+  const auto equals = word.find('=');
+  const std::string_view name = word.substr(0, equals);
+  const Option* option = word.starts_with("--") ? find(table, name) : nullptr;
+  if (option == nullptr)
+    return "unknown option '" + std::string(word) + "'";
+  const bool inlineValue = equals != std::string_view::npos;
+  if (option->argument.empty()) {
+    if (inlineValue)
+      return "option '" + std::string(name) + "' takes no argument";
+    return option->apply(command, {});
+  }
+  if (inlineValue)
+    return option->apply(command, word.substr(equals + 1));
+  if (next == arguments.size())
+    return "option '" + std::string(name) + "' needs an argument " + std::string(option->argument);
+  return option->apply(command, arguments[next++]);
+}
+
+}  // namespace
+
+std::span<const Option> options() {
+  return kOptions;
+}
+
+Parsed parseCommandLine(std::span<const Option> table, std::span<const char* const> arguments) {
+  Parsed parsed;
+  for (std::size_t next = 0; next < arguments.size() && parsed.error.empty();)
+    parsed.error = applyOne(table, arguments, next, parsed.command);
+  return parsed;
+}
+
+void printUsage(std::span<const Option> table, std::ostream& out) {
+  const auto shown = [](const Option& o) {
+    return std::string(o.name) + (o.argument.empty() ? "" : " " + std::string(o.argument));
+  };
+  std::size_t width = 0;
+  for (const Option& o : table)
+    width = std::max(width, shown(o).size());
+  out << "Usage: vargo [OPTION]...\n" << kAbout << "\n\nOptions:\n";
+  for (const Option& o : table) {
+    const std::string left = shown(o);
+    out << "  " << left << std::string(width - left.size() + 2, ' ') << o.help << '\n';
+  }
+  out << "\nThe game reads its sounds from data/ in the working directory.\n";
+}
+
+std::optional<int> readCommandLine(int argc, const char* const argv[], Settings& settings, std::ostream& out,
+                                   std::ostream& err) {
+  const auto arguments =
+      argc > 1 ? std::span(argv + 1, static_cast<std::size_t>(argc - 1)) : std::span<const char* const>();
+  const Parsed parsed = parseCommandLine(options(), arguments);
+  if (!parsed.error.empty()) {
+    err << "vargo: " << parsed.error << '\n';
+    printUsage(options(), err);
+    return 2;
+  }
+  switch (parsed.command.request) {
+    case Request::help:
+      printUsage(options(), out);
+      return 0;
+    case Request::version:
+      out << "vargo " << kVersion << '\n' << kLicence;
+      return 0;
+    case Request::play:
+      break;
+  }
+  settings = parsed.command.settings;
+  return std::nullopt;
+}
+
+}  // namespace vargo::app
