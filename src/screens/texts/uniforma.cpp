@@ -5,7 +5,7 @@ namespace vargo::texts {
 
 const std::string_view uniformaFirst =
     "Vargo se záměrně vyhýbá okázalým a křiklavým uniformám nebo ozdobám, které by její muže "
-    "odlišovaly od ostatních vojáků. Na cvičištích i na misích nosí běžný armádní stejnokroj "
+    "odlišovaly od ostatních vojáků. Její muži nosí na cvičišti i na misích běžný stejnokroj "
     "jako celá ostatní armáda, pouštní či lesní podle místa nasazení, a o své službě nesmějí "
     "bez svolení nikomu nic říct. Příslušníka Vargo poznáte jen podle několika drobností. Tou "
     "hlavní je tmavě zelený baret s odznakem, na kterém je stříbrný štít se zkříženými šípy a "
