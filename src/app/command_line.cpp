@@ -59,6 +59,14 @@ std::string applyOne(std::span<const Option> table, std::span<const char* const>
   return option->apply(command, arguments[next++]);
 }
 
+// An option as the usage shows it: "--name" or "--name ARGUMENT".
+std::string shown(const Option& o) {
+  std::string text(o.name);
+  if (!o.argument.empty())
+    text.append(" ").append(o.argument);
+  return text;
+}
+
 }  // namespace
 
 std::span<const Option> options() {
@@ -73,9 +81,6 @@ Parsed parseCommandLine(std::span<const Option> table, std::span<const char* con
 }
 
 void printUsage(std::span<const Option> table, std::ostream& out) {
-  const auto shown = [](const Option& o) {
-    return std::string(o.name) + (o.argument.empty() ? "" : " " + std::string(o.argument));
-  };
   std::size_t width = 0;
   for (const Option& o : table)
     width = std::max(width, shown(o).size());
