@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package and tests it as a player would get it: unpacks it into a scratch root, checks
-# the installed files, the launcher, the icon and the metainfo (with their validators), then starts the
-# installed game under Xvfb from the working directory its launcher sets, clicks through the menu and the
-# first briefing into level 1, fires one shot, checks that the shot was heard and leaves by the "X".
+# Builds the Debian package and tests it as a player would get it: runs lintian on it, unpacks it into a
+# scratch root, checks the installed files, the launcher, the icons, the metainfo (with their
+# validators), the manual page and the command line, then starts the installed game under Xvfb from the
+# working directory its launcher sets, clicks through the menu and the first briefing into level 1, fires
+# one shot, checks that the shot was heard and leaves by the "X".
 #
 #   bash tools/ci/package.sh
 set -euo pipefail
@@ -12,19 +13,32 @@ build_dir=build/package
 
 # Every path the package installs, with its mode; nothing else may be in it.
 expected_files="\
--rwxr-xr-x ./usr/bin/vargo
--rw-r--r-- ./usr/share/applications/example.vargo.vargo.desktop
+-rwxr-xr-x ./usr/games/vargo
+-rw-r--r-- ./usr/share/applications/org.example.vargo.desktop
+-rw-r--r-- ./usr/share/doc/vargo/changelog.Debian.gz
+-rw-r--r-- ./usr/share/doc/vargo/copyright
+-rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/vargo.png
+-rw-r--r-- ./usr/share/icons/hicolor/16x16/apps/vargo.png
+-rw-r--r-- ./usr/share/icons/hicolor/24x24/apps/vargo.png
+-rw-r--r-- ./usr/share/icons/hicolor/256x256/apps/vargo.png
+-rw-r--r-- ./usr/share/icons/hicolor/32x32/apps/vargo.png
 -rw-r--r-- ./usr/share/icons/hicolor/48x48/apps/vargo.png
+-rw-r--r-- ./usr/share/icons/hicolor/64x64/apps/vargo.png
 -rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/vargo.svg
--rw-r--r-- ./usr/share/metainfo/example.vargo.vargo.metainfo.xml
+-rw-r--r-- ./usr/share/lintian/overrides/vargo
+-rw-r--r-- ./usr/share/man/man6/vargo.6.gz
+-rw-r--r-- ./usr/share/metainfo/org.example.vargo.metainfo.xml
 -rw-r--r-- ./usr/share/vargo/data/reload.wav
 -rw-r--r-- ./usr/share/vargo/data/vystrel.wav
 -rw-r--r-- ./usr/share/vargo/data/vystrel2.wav
 -rw-r--r-- ./usr/share/vargo/data/vystrel3.wav"
 sounds=(vystrel.wav vystrel2.wav vystrel3.wav reload.wav)
 runtime_depends=(libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-image-2.0-0 libfontconfig1 fonts-liberation2)
-launcher=usr/share/applications/example.vargo.vargo.desktop
-metainfo=usr/share/metainfo/example.vargo.vargo.metainfo.xml
+icon_sizes=(16 24 32 48 64 128 256)
+game=usr/games/vargo
+launcher=usr/share/applications/org.example.vargo.desktop
+metainfo=usr/share/metainfo/org.example.vargo.metainfo.xml
+manual=usr/share/man/man6/vargo.6.gz
 
 # Where the clicks land, in client pixels of each window (centres of the areas the screens define).
 menu_new_game=(228 178)   # "Nová hra" image area 116, 148, 225 x 61 of Vargo1
@@ -45,9 +59,14 @@ step() {
 
 # ---------------------------------------------------------------- build
 
+# Built with Debian's hardening flags, as a Debian package build would be.
 build_package() {
+  local cxxflags ldflags
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+  ldflags=$(dpkg-buildflags --get LDFLAGS)
   cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARGO_WERROR=ON -DVARGO_TESTS=OFF \
-    >/dev/null
+    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
   cmake --build "$build_dir"
   rm -f "$build_dir"/vargo_*.deb
   (cd "$build_dir" && cpack -G DEB >/dev/null)
@@ -74,6 +93,24 @@ check_control() {
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
   done
   echo "Depends: $depends"
+  local logged
+  logged=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/vargo/changelog.Debian.gz | gzip -dc |
+    sed -n '1s/^vargo (\([^)]*\)).*/\1/p')
+  [ "$logged" = "$(control_field Version)" ] ||
+    fail "the changelog's first entry is version '$logged', the package $(control_field Version)"
+}
+
+# lintian must find no error and no warning; what it still reports without one is overridden in
+# packaging/lintian-overrides with the reason.
+run_lintian() {
+  local out
+  out=$(lintian --info --show-overrides "$deb" 2>&1 | grep -v 'running with root privileges') || true
+  if grep -E '^[EW]:' <<<"$out"; then
+    echo "$out" >&2
+    fail "lintian reports the errors or warnings above"
+  fi
+  echo "lintian: no error, no warning${out:+; it says:}"
+  grep -E '^[A-Z]:' <<<"$out" || true
 }
 
 check_contents() {
@@ -101,14 +138,16 @@ desktop_key() {
 }
 
 check_launcher() {
-  [ "$(desktop_key Exec)" = /usr/bin/vargo ] || fail "launcher Exec= is '$(desktop_key Exec)'"
+  [ "$(desktop_key Exec)" = "/$game" ] || fail "launcher Exec= is '$(desktop_key Exec)'"
   [ "$(desktop_key Path)" = /usr/share/vargo ] || fail "launcher Path= is '$(desktop_key Path)'"
   [ "$(desktop_key Name)" = Vargo ] || fail "launcher Name= is '$(desktop_key Name)'"
   [ -n "$(desktop_key 'Comment\[cs\]')" ] || fail "launcher has no Czech comment"
   local icon
   icon=$(desktop_key Icon)
-  file "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" | grep -q 'PNG image data, 48 x 48' ||
-    fail "no 48x48 PNG icon named $icon"
+  for size in "${icon_sizes[@]}"; do
+    file "$root/usr/share/icons/hicolor/${size}x$size/apps/$icon.png" | grep -q "PNG image data, $size x $size" ||
+      fail "no ${size}x$size PNG icon named $icon"
+  done
   grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable icon $icon"
   for s in "${sounds[@]}"; do
     cmp -s "data/$s" "$root$(desktop_key Path)/data/$s" || fail "installed data/$s differs from data/$s"
@@ -133,20 +172,56 @@ validate() {
   echo "$out"
 }
 
+# The copyright file names both licences and carries the text of the one Debian does not ship.
+check_copyright() {
+  local copyright=$root/usr/share/doc/vargo/copyright
+  grep -qx 'License: GPL-3+' "$copyright" || fail "the copyright file has no GPL-3+ licence"
+  grep -q '/usr/share/common-licenses/GPL-3' "$copyright" || fail "the copyright file does not point to GPL-3"
+  grep -q 'Attribution-ShareAlike 4.0 International Public License' "$copyright" ||
+    fail "the copyright file lacks the CC-BY-SA-4.0 text"
+}
+
 check_libraries() {
-  if ldd "$root/usr/bin/vargo" | grep 'not found'; then
+  if ldd "$root/$game" | grep 'not found'; then
     fail "the installed game misses the libraries above"
   fi
 }
 
-# cmake --install to another prefix writes the launcher for that prefix.
+# The installed game answers its command line without a display: --help lists the options, each of which
+# the manual page describes; a wrong option ends it with status 2. The manual page formats without a
+# warning.
+check_command_line() {
+  local help status=0
+  help=$(env -u DISPLAY "$root/$game" --help) || fail "vargo --help failed"
+  env -u DISPLAY "$root/$game" --no-such-option >/dev/null 2>&1 || status=$?
+  [ "$status" -eq 2 ] || fail "vargo --no-such-option ended with status $status, not 2"
+  local page warnings
+  page=$(MANWIDTH=80 man -l "$root/$manual" 2>/dev/null) || fail "man cannot show $manual"
+  warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$root/$manual" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "the manual page has warnings: $warnings"
+  local options
+  options=$(grep -oE '^  --[a-z-]+' <<<"$help" | tr -d ' ')
+  [ -n "$options" ] || fail "vargo --help lists no option: $help"
+  for o in $options; do
+    grep -qe "$o" <<<"$page" || fail "the manual page does not describe $o"
+  done
+  echo "vargo --help lists ${options//$'\n'/ } and the manual page describes them"
+}
+
+# cmake --install to another prefix puts the game in bin/ and writes the launcher for that prefix; the
+# files only the Debian package has stay out.
 check_prefix_install() {
   local prefix=$scratch/prefix
   cmake --install "$build_dir" --prefix "$prefix" >/dev/null
   local written=$prefix/share/applications/${launcher##*/}
+  [ -x "$prefix/bin/vargo" ] || fail "no $prefix/bin/vargo"
   grep -qx "Exec=$prefix/bin/vargo" "$written" || fail "launcher in $prefix: $(grep Exec= "$written")"
   grep -qx "Path=$prefix/share/vargo" "$written" || fail "launcher in $prefix: $(grep Path= "$written")"
   [ -f "$prefix/share/vargo/data/reload.wav" ] || fail "no sounds in $prefix/share/vargo/data"
+  [ -f "$prefix/share/man/man6/vargo.6.gz" ] || fail "no manual page in $prefix"
+  for only_debian in games share/doc/vargo/changelog.Debian.gz share/lintian; do
+    [ ! -e "$prefix/$only_debian" ] || fail "cmake --install wrote $only_debian, which only the package has"
+  done
   echo "cmake --install --prefix $prefix: launcher starts $prefix/bin/vargo in $prefix/share/vargo"
 }
 
@@ -237,8 +312,8 @@ fi
 # shellcheck source=tools/packages.sh
 source tools/packages.sh
 install_missing g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
-  libfontconfig-dev librsvg2-bin fonts-liberation2 dpkg-dev file desktop-file-utils appstream \
-  xvfb xauth xdotool
+  libfontconfig-dev librsvg2-bin fonts-liberation2 dpkg-dev file desktop-file-utils appstream lintian \
+  man-db xvfb xauth xdotool
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -248,15 +323,20 @@ step "building the package"
 build_package
 step "control fields"
 check_control
+step "lintian"
+run_lintian
 step "contents"
 check_contents
 step "unpacking into $root"
 dpkg-deb -x "$deb" "$root"
 step "launcher, icon, sounds"
 check_launcher
+check_copyright
 check_libraries
 step "validators"
 validate
+step "command line and manual page"
+check_command_line
 step "installing to another prefix"
 check_prefix_install
 step "playing the installed game under Xvfb"
