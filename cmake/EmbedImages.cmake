@@ -28,4 +28,4 @@ add_custom_command(
   COMMENT "Embedding ${CMAKE_BINARY_DIR}/images"
   VERBATIM)
 add_library(vargo_images STATIC ${embedded})
-target_include_directories(vargo_images PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_include_directories(vargo_images PRIVATE ${vargo_root_media})

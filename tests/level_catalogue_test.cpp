@@ -1,4 +1,4 @@
-// The level catalogue held against the level designs, written out the way the design tables read:
+// The level catalogue held against a second, independent writing of each level, one widget to a line:
 // widget | role | rectangle | at load | pointer, top of the stacking order first.
 
 #include <gtest/gtest.h>
@@ -12,14 +12,14 @@
 namespace vargo::test {
 namespace {
 
-struct Design {
+struct Written {
   std::string_view level;
   std::string_view widgets;
   std::string_view timers;  // name interval, running unless marked "stopped"
   std::string_view slots;   // target show-timer hit-picture hide-timer points
 };
 
-constexpr Design designs[] = {
+constexpr Written written[] = {
     {"level1", R"(
 Picture10 | hit picture    | 12, 88, 67 × 121   | hidden  | —
 Picture9  | hit picture    | 271, 59, 67 × 85   | hidden  | —
@@ -202,15 +202,15 @@ void expectSlots(const levels::LevelDef& level, std::string_view list) {
   }
 }
 
-TEST(LevelCatalogue, WidgetsTimersAndSlotsAreThoseOfTheDesigns) {
-  ASSERT_EQ(levels::levelCatalogue().size(), std::size(designs));
-  for (std::size_t i = 0; i < std::size(designs); ++i) {
+TEST(LevelCatalogue, WidgetsTimersAndSlotsAreAsWrittenOut) {
+  ASSERT_EQ(levels::levelCatalogue().size(), std::size(written));
+  for (std::size_t i = 0; i < std::size(written); ++i) {
     const levels::LevelDef& level = levels::levelCatalogue()[i];
-    ASSERT_EQ(level.name, designs[i].level);
+    ASSERT_EQ(level.name, written[i].level);
     SCOPED_TRACE(level.name);
-    expectWidgets(level, designs[i].widgets);
-    expectTimers(level, designs[i].timers);
-    expectSlots(level, designs[i].slots);
+    expectWidgets(level, written[i].widgets);
+    expectTimers(level, written[i].timers);
+    expectSlots(level, written[i].slots);
   }
 }
 
@@ -231,7 +231,7 @@ constexpr Wiring wirings[] = {
     {"level5", "Level5", {601, 323}, "30", "Picture4", 800, "win", "data/vystrel3.wav", false},
 };
 
-TEST(LevelCatalogue, WindowsAndWiringAreThoseOfTheDesigns) {
+TEST(LevelCatalogue, WindowsAndWiringAreAsWrittenOut) {
   for (const Wiring& w : wirings) {
     SCOPED_TRACE(w.level);
     const levels::LevelDef& level = levelDef(w.level);

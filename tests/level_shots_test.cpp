@@ -238,7 +238,7 @@ TEST(LevelShots, TheExitLabelEndsTheProgramUnlessAReloadIsRunning) {
   }
 }
 
-TEST(LevelShots, ALevelShownAgainStartsFromItsDesignState) {
+TEST(LevelShots, ALevelShownAgainStartsFromItsTable) {
   Harness h;
   h.show("level1");
   LevelPlay play(h, "level1");

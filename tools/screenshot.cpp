@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/sdl/sdl_ptrs.h"
 #include "support/harness.h"
 
 namespace {
@@ -79,11 +80,8 @@ void writePng(const Harness& game, std::string_view screen, const char* path) {
   if (window == nullptr)
     throw std::invalid_argument(std::string(screen) + " is not on view at the end of the steps");
   const vargo::ui::Size size = window->spec.client;
-  SDL_Surface* surface =
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(window->pixels.data()), size.width,
-                                         size.height, 32, size.width * 4, SDL_PIXELFORMAT_ARGB8888);
-  const bool written = surface != nullptr && IMG_SavePNG(surface, path) == 0;
-  SDL_FreeSurface(surface);
+  const auto surface = vargo::sdl::wrap({window->pixels.data(), size.width, size.height, size.width});
+  const bool written = surface && IMG_SavePNG(surface.get(), path) == 0;
   if (!written)
     throw std::runtime_error(std::string("cannot write ") + path + ": " + SDL_GetError());
 }

@@ -41,8 +41,6 @@ int main(int argc, char* argv[]) {
     traceFirstFrame();
     app::runEventLoop(registry, platform, clock);
     return 0;
-  } catch (const platform::NoDisplay& e) {
-    std::fprintf(stderr, "vargo: %s\n", e.what());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo: %s\n", e.what());
   }

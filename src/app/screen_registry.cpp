@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 #include <stdexcept>
 #include <utility>
 
@@ -155,10 +156,12 @@ ui::Screen* ScreenRegistry::loaded(std::string_view kind) {
 }
 
 void ScreenRegistry::playSound(std::string_view fileName) {
-  // A sound that cannot play is never the game's problem.
+  // A sound the world cannot play (a file, the device, memory) is never the game's problem; a fault in the
+  // game's own code still surfaces.
   try {
     sound_.playSound(fileName);
-  } catch (...) {
+  } catch (const std::runtime_error&) {
+  } catch (const std::bad_alloc&) {
   }
 }
 

@@ -15,22 +15,15 @@ std::span<const unsigned char> findEmbeddedImage(std::string_view name) {
   return it == images.end() ? std::span<const unsigned char>{} : it->png;
 }
 
-void Image::Free::operator()(SDL_Surface* s) const {
-  SDL_FreeSurface(s);
-}
-
 Image Image::decode(std::string_view name) {
   Image image;
   const auto png = findEmbeddedImage(name);
   if (png.empty())
     return image;
-  SDL_RWops* rw = SDL_RWFromConstMem(png.data(), static_cast<int>(png.size()));
-  SDL_Surface* loaded = IMG_LoadPNG_RW(rw);
-  SDL_RWclose(rw);
-  if (loaded == nullptr)
-    return image;
-  image.surface_.reset(SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0));
-  SDL_FreeSurface(loaded);
+  const sdl::RWopsPtr rw(SDL_RWFromConstMem(png.data(), static_cast<int>(png.size())));
+  const sdl::SurfacePtr loaded(rw ? IMG_LoadPNG_RW(rw.get()) : nullptr);
+  if (loaded)
+    image.surface_.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
   return image;
 }
 

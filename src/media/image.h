@@ -1,12 +1,10 @@
 #pragma once
 // An embedded image decoded to 32-bit ARGB pixels. Decoded when a screen loads, released when it unloads.
 
-#include <memory>
 #include <string_view>
 
 #include "platform/platform.h"
-
-struct SDL_Surface;
+#include "platform/sdl/sdl_ptrs.h"
 
 namespace vargo::media {
 
@@ -22,10 +20,7 @@ class Image {
   SDL_Surface* surface() const { return surface_.get(); }
 
  private:
-  struct Free {
-    void operator()(SDL_Surface* s) const;
-  };
-  std::unique_ptr<SDL_Surface, Free> surface_;
+  sdl::SurfacePtr surface_;
 };
 
 }  // namespace vargo::media

@@ -8,10 +8,6 @@
 
 namespace vargo::media {
 
-void LabelText::Free::operator()(SDL_Surface* s) const {
-  SDL_FreeSurface(s);
-}
-
 void LabelText::draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area) {
   if (!rendered_ || caption_ != label.caption)
     render(label, fonts.font(label.def->font));
@@ -48,7 +44,7 @@ void LabelText::render(const ui::Widget& label, TTF_Font* font) {
     if (!line.empty()) {
       text.assign(line);
       if (SDL_Surface* pixels = TTF_RenderUTF8_Blended(font, text.c_str(), colour))
-        lines_.push_back({std::unique_ptr<SDL_Surface, Free>(pixels), top});
+        lines_.push_back({sdl::SurfacePtr(pixels), top});
     }
     top += skip;
   }

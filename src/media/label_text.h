@@ -2,14 +2,12 @@
 // The drawn text of one label: its caption laid out in lines and rendered once, then blitted on every
 // paint. A new caption is laid out and rendered again; an unchanged one never is.
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "media/fonts.h"
+#include "platform/sdl/sdl_ptrs.h"
 #include "ui/screen.h"
-
-struct SDL_Surface;
 
 namespace vargo::media {
 
@@ -19,11 +17,8 @@ class LabelText {
   void draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area);
 
  private:
-  struct Free {
-    void operator()(SDL_Surface* s) const;
-  };
   struct Line {
-    std::unique_ptr<SDL_Surface, Free> pixels;
+    sdl::SurfacePtr pixels;
     int top;  // from the top of the label
   };
   void render(const ui::Widget& label, TTF_Font* font);

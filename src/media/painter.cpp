@@ -49,16 +49,12 @@ ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts)
                                              SDL_PIXELFORMAT_ARGB8888)),
       background_(Picture::decode(def.window.picture)),
       labels_(def.widgets.size()) {
-  if (canvas_ == nullptr)
+  if (!canvas_)
     throw std::runtime_error(std::string("cannot make a canvas for a screen: ") + SDL_GetError());
   pictures_.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
     pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Picture::decode(w.picture) : Picture{});
   }
-}
-
-ScreenPainter::~ScreenPainter() {
-  SDL_FreeSurface(canvas_);
 }
 
 platform::Pixels ScreenPainter::pixels() const {
@@ -68,16 +64,16 @@ platform::Pixels ScreenPainter::pixels() const {
 void ScreenPainter::paint(const ui::Screen& screen, std::span<const ui::Rect> areas) {
   for (const ui::Rect& area : areas)
     paintArea(screen, area);
-  SDL_SetClipRect(canvas_, nullptr);
+  SDL_SetClipRect(canvas_.get(), nullptr);
 }
 
 void ScreenPainter::paintArea(const ui::Screen& screen, const ui::Rect& area) {
-  clipTo(canvas_, area);
+  clipTo(canvas_.get(), area);
   const ui::Size client = screen.def().window.client;
-  fillBeyond(canvas_, {0, 0, client.width, client.height}, background_.covers(),
+  fillBeyond(canvas_.get(), {0, 0, client.width, client.height}, background_.covers(),
              screen.def().window.background);
   if (background_.image)
-    background_.draw(canvas_, background_.image.size(), {0, 0});
+    background_.draw(canvas_.get(), background_.image.size(), {0, 0});
   const auto& order = screen.stacking();
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     const ui::Widget& w = screen.widgets()[*it];
@@ -92,10 +88,10 @@ void ScreenPainter::paintWidget(const ui::Widget& widget, std::size_t index, con
       paintPicture(widget, index);
       break;
     case ui::WidgetKind::Label:
-      labels_[index].draw(canvas_, widget, fonts_, area);
+      labels_[index].draw(canvas_.get(), widget, fonts_, area);
       break;
     case ui::WidgetKind::ProgressBar:
-      drawProgressBar(canvas_, widget.def->rect, widget.value);
+      drawProgressBar(canvas_.get(), widget.def->rect, widget.value);
       break;
     case ui::WidgetKind::ImageArea:
       break;
@@ -108,13 +104,13 @@ void ScreenPainter::paintPicture(const ui::Widget& widget, std::size_t index) {
   const ui::WidgetDef& def = *widget.def;
   const int inset = def.border ? 1 : 0;
   if (def.border)
-    frame(canvas_, def.rect, ui::palette::windowFrame, ui::palette::windowFrame);
+    frame(canvas_.get(), def.rect, ui::palette::windowFrame, ui::palette::windowFrame);
   const ui::Rect inner{def.rect.x + inset, def.rect.y + inset, def.rect.width - 2 * inset,
                        def.rect.height - 2 * inset};
   const Picture& picture = pictures_[index];
-  fillBeyond(canvas_, inner, picture.covers(), def.background);
+  fillBeyond(canvas_.get(), inner, picture.covers(), def.background);
   if (picture.image)
-    picture.draw(canvas_, {inner.width, inner.height}, {inner.x, inner.y});
+    picture.draw(canvas_.get(), {inner.width, inner.height}, {inner.x, inner.y});
 }
 
 }  // namespace vargo::media

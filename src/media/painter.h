@@ -8,18 +8,14 @@
 #include "media/fonts.h"
 #include "media/image.h"
 #include "media/label_text.h"
+#include "platform/sdl/sdl_ptrs.h"
 #include "ui/screen.h"
-
-struct SDL_Surface;
 
 namespace vargo::media {
 
 class ScreenPainter {
  public:
   ScreenPainter(const ui::ScreenDef& def, Fonts& fonts);
-  ~ScreenPainter();
-  ScreenPainter(const ScreenPainter&) = delete;
-  ScreenPainter& operator=(const ScreenPainter&) = delete;
 
   void paint(const ui::Screen& screen, std::span<const ui::Rect> areas);
   platform::Pixels pixels() const;
@@ -43,7 +39,7 @@ class ScreenPainter {
   };
 
   Fonts& fonts_;
-  SDL_Surface* canvas_;
+  sdl::SurfacePtr canvas_;
   Picture background_;
   std::vector<Picture> pictures_;  // by widget index; empty for widgets without a picture
   std::vector<LabelText> labels_;  // by widget index; used by labels only

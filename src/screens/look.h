@@ -1,5 +1,5 @@
 #pragma once
-// What the front-end screens share in their look: colours and pointers as the designs name them.
+// What the front-end screens share in their look: their colours and pointers, named once.
 
 #include "ui/colour.h"
 #include "ui/pointer.h"

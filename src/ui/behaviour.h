@@ -1,6 +1,6 @@
 #pragma once
-// The handlers of a screen, bound by source and event the way the designs name them: Picture3 + Click is
-// Picture3_Click, Form + Load is Form_Load, Timer1 + Timer is Timer1_Timer.
+// The handlers of a screen, each bound to a source and an event and named by the two joined with an
+// underscore: Picture3 + Click is Picture3_Click, Form + Load is Form_Load, Timer1 + Timer is Timer1_Timer.
 
 #include <functional>
 #include <string_view>

@@ -10,7 +10,7 @@ struct Colour {
   std::uint8_t green = 0;
   std::uint8_t blue = 0;
 
-  // A colour written the way the screen designs store it, &H00BBGGRR&: the lowest byte is red.
+  // A colour stored as one number, 0x00BBGGRR: the lowest byte is red.
   static constexpr Colour fromStored(std::uint32_t stored) {
     return {static_cast<std::uint8_t>(stored & 0xFF), static_cast<std::uint8_t>((stored >> 8) & 0xFF),
             static_cast<std::uint8_t>((stored >> 16) & 0xFF)};
@@ -18,7 +18,7 @@ struct Colour {
   constexpr bool operator==(const Colour&) const = default;
 };
 
-// The classic desktop scheme that the designs were made against.
+// The classic grey desktop scheme that every screen is drawn in.
 namespace palette {
 inline constexpr Colour buttonFace{192, 192, 192};
 inline constexpr Colour buttonText{0, 0, 0};

@@ -64,7 +64,7 @@ struct ScreenDef {
   std::span<const TimerDef> timers;
 };
 
-// Short constructors so that widget tables read like the designs they come from.
+// Short constructors, so that a widget table reads one widget to a line: name, rectangle, then what differs.
 constexpr WidgetDef picture(std::string_view name, Rect rect, std::string_view image, bool visible = false,
                             Colour background = palette::buttonFace, Pointer pointer = Pointer::None) {
   return {.name = name,

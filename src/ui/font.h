@@ -1,6 +1,6 @@
 #pragma once
-// Fonts as the screen designs name them: a face, a size in points and a weight. The painter resolves the
-// faces to installed fonts.
+// A font as a screen table names it: a face, a size in points at 96 dots per inch and a weight. The painter
+// resolves the faces to installed fonts.
 
 namespace vargo::ui {
 

@@ -1,9 +1,12 @@
 #include "platform/sdl/sdl_platform.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/x11_errors.h"
 
 namespace vargo::platform {
@@ -22,18 +25,37 @@ bool askedForDriver(const char* driver) {
   return wanted != nullptr && driver != nullptr && SDL_strcasecmp(wanted, driver) == 0;
 }
 
-SDL_Surface* wrap(Pixels pixels) {
-  return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(pixels.data), pixels.width,
-                                            pixels.height, 32, pixels.pitch * 4, SDL_PIXELFORMAT_ARGB8888);
-}
-
 SDL_Window* windowOf(WindowId id) {
   return SDL_GetWindowFromID(id);
 }
 
+std::optional<InputEvent> translate(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (e.button.button != SDL_BUTTON_LEFT)
+        return std::nullopt;
+      return MouseButton{e.button.windowID, {e.button.x, e.button.y}, e.type == SDL_MOUSEBUTTONDOWN};
+    case SDL_MOUSEMOTION:
+      return MouseMove{e.motion.windowID, {e.motion.x, e.motion.y}};
+    case SDL_QUIT:
+      return QuitRequest{};
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+        return CloseRequest{e.window.windowID};
+      if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SHOWN ||
+          e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        return Exposed{e.window.windowID};
+      }
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
-SdlPlatform::SdlPlatform() {
+SdlPlatform::Video::Video() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
@@ -53,19 +75,18 @@ SdlPlatform::SdlPlatform() {
     SDL_Quit();
     throw NoDisplay("no display available (is DISPLAY or WAYLAND_DISPLAY set?)");
   }
-  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-  sizeAll_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL);
-  audio_.emplace();
 }
 
-SdlPlatform::~SdlPlatform() {
-  audio_.reset();
-  for (SDL_Cursor* c : cursors_)
-    SDL_FreeCursor(c);
-  SDL_FreeCursor(arrow_);
-  SDL_FreeCursor(sizeAll_);
+SdlPlatform::Video::~Video() {
   SDL_Quit();
 }
+
+SdlPlatform::SdlPlatform()
+    : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
+      sizeAll_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL)),
+      audio_(std::make_unique<SdlAudio>()) {}
+
+SdlPlatform::~SdlPlatform() = default;
 
 WindowId SdlPlatform::openWindow(const WindowSpec& spec) {
   const int x = spec.position ? spec.position->x : SDL_WINDOWPOS_CENTERED;
@@ -96,50 +117,48 @@ void SdlPlatform::setWindowShown(WindowId window, bool shown) {
 
 void SdlPlatform::setWindowIcon(WindowId window, Pixels icon) {
   SDL_Window* w = windowOf(window);
-  SDL_Surface* surface = wrap(icon);
-  if (w != nullptr && surface != nullptr)
-    SDL_SetWindowIcon(w, surface);
-  SDL_FreeSurface(surface);
+  const sdl::SurfacePtr surface = sdl::wrap(icon);
+  if (w != nullptr && surface)
+    SDL_SetWindowIcon(w, surface.get());
 }
 
 void SdlPlatform::present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) {
   SDL_Window* w = windowOf(window);
   SDL_Surface* target = w == nullptr ? nullptr : SDL_GetWindowSurface(w);
-  SDL_Surface* source = wrap(pixels);
-  if (target != nullptr && source != nullptr) {
-    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+  const sdl::SurfacePtr source = sdl::wrap(pixels);
+  if (target != nullptr && source) {
+    SDL_SetSurfaceBlendMode(source.get(), SDL_BLENDMODE_NONE);
     std::vector<SDL_Rect> rects;
     rects.reserve(areas.size());
     for (const ui::Rect& r : areas) {
       SDL_Rect rect{r.x, r.y, r.width, r.height};
-      SDL_BlitSurface(source, &rect, target, &rect);
+      SDL_BlitSurface(source.get(), &rect, target, &rect);
       rects.push_back(rect);
     }
     SDL_UpdateWindowSurfaceRects(w, rects.data(), static_cast<int>(rects.size()));
   }
-  SDL_FreeSurface(source);
 }
 
 CursorId SdlPlatform::createCursor(Pixels image, ui::Point hotSpot) {
-  SDL_Surface* surface = wrap(image);
-  SDL_Cursor* cursor = surface == nullptr ? nullptr : SDL_CreateColorCursor(surface, hotSpot.x, hotSpot.y);
-  SDL_FreeSurface(surface);
-  cursors_.push_back(cursor != nullptr ? cursor : arrow_);
+  const sdl::SurfacePtr surface = sdl::wrap(image);
+  cursors_.emplace_back(surface ? SDL_CreateColorCursor(surface.get(), hotSpot.x, hotSpot.y) : nullptr);
   return static_cast<CursorId>(cursors_.size());
 }
 
 void SdlPlatform::setCursor(SystemCursor cursor) {
-  SDL_Cursor* c = cursor == SystemCursor::SizeAll ? sizeAll_ : arrow_;
-  if (c != current_)
-    SDL_SetCursor(c);
-  current_ = c;
+  select(cursor == SystemCursor::SizeAll ? sizeAll_.get() : arrow_.get());
 }
 
+// A cursor SDL could not make shows the arrow.
 void SdlPlatform::setCursor(CursorId cursor) {
-  SDL_Cursor* c = cursor >= 1 && cursor <= cursors_.size() ? cursors_[cursor - 1] : arrow_;
-  if (c != current_)
-    SDL_SetCursor(c);
-  current_ = c;
+  SDL_Cursor* c = cursor >= 1 && cursor <= cursors_.size() ? cursors_[cursor - 1].get() : nullptr;
+  select(c != nullptr ? c : arrow_.get());
+}
+
+void SdlPlatform::select(SDL_Cursor* cursor) {
+  if (cursor != current_)
+    SDL_SetCursor(cursor);
+  current_ = cursor;
 }
 
 void SdlPlatform::messageBox(std::string_view title, std::string_view text) {
@@ -153,30 +172,6 @@ void SdlPlatform::messageBox(std::string_view title, std::string_view text) {
   // The box is modal: clicks made while it was open are dropped, not replayed on the screens behind it.
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
-}
-
-std::optional<InputEvent> SdlPlatform::translate(const SDL_Event& e) const {
-  switch (e.type) {
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-      if (e.button.button != SDL_BUTTON_LEFT)
-        return std::nullopt;
-      return MouseButton{e.button.windowID, {e.button.x, e.button.y}, e.type == SDL_MOUSEBUTTONDOWN};
-    case SDL_MOUSEMOTION:
-      return MouseMove{e.motion.windowID, {e.motion.x, e.motion.y}};
-    case SDL_QUIT:
-      return QuitRequest{};
-    case SDL_WINDOWEVENT:
-      if (e.window.event == SDL_WINDOWEVENT_CLOSE)
-        return CloseRequest{e.window.windowID};
-      if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SHOWN ||
-          e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        return Exposed{e.window.windowID};
-      }
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
 }
 
 std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> timeoutMs) {
@@ -200,6 +195,10 @@ std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> ti
     if (auto event = translate(e))
       return event;
   }
+}
+
+std::optional<AudioFormat> SdlPlatform::audioFormat() const {
+  return audio_->format();
 }
 
 void SdlPlatform::replaceSound(std::vector<std::uint8_t> samples) {

@@ -2,17 +2,17 @@
 // The window system on SDL2: real borderless top-level windows, the mouse, cursors, the message box, an
 // event wait that sleeps until input or a deadline, and a queued audio device.
 
-#include <SDL.h>
-
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_ptrs.h"
 
 namespace vargo::platform {
+
+class SdlAudio;
 
 // Raised when the game cannot open a display at all.
 class NoDisplay : public std::runtime_error {
@@ -38,17 +38,25 @@ class SdlPlatform final : public Platform {
   void setCursor(CursorId cursor) override;
   void messageBox(std::string_view title, std::string_view text) override;
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
-  std::optional<AudioFormat> audioFormat() const override { return audio_->format(); }
+  std::optional<AudioFormat> audioFormat() const override;
   void replaceSound(std::vector<std::uint8_t> samples) override;
 
  private:
-  std::optional<InputEvent> translate(const SDL_Event& event) const;
+  // SDL's video subsystem: started first and shut down last, after every resource below is freed.
+  struct Video {
+    Video();
+    ~Video();
+    Video(const Video&) = delete;
+    Video& operator=(const Video&) = delete;
+  };
+  void select(SDL_Cursor* cursor);
 
-  std::vector<SDL_Cursor*> cursors_;  // index CursorId - 1
-  SDL_Cursor* arrow_ = nullptr;
-  SDL_Cursor* sizeAll_ = nullptr;
+  Video video_;
+  sdl::CursorPtr arrow_;
+  sdl::CursorPtr sizeAll_;
+  std::vector<sdl::CursorPtr> cursors_;  // index CursorId - 1; empty where SDL could not make one
   SDL_Cursor* current_ = nullptr;
-  std::optional<SdlAudio> audio_;  // made after SDL is up, gone before it shuts down
+  std::unique_ptr<SdlAudio> audio_;  // made after SDL is up, gone before it shuts down
 };
 
 }  // namespace vargo::platform
