@@ -314,6 +314,7 @@ class CheckedGame {
   }
 
   // A press on an enabled screen remembers the widget under it; the release over the same widget clicks it.
+  // After a press on the surface, a widget that came up since does not take the release.
   Meaning understand(const Event& e, const GameState& before) {
     Meaning m;
     m.ends = e.action == Action::Quit;
@@ -329,17 +330,38 @@ class CheckedGame {
     const std::optional<std::size_t> under = inside ? screen.hitTest(e.at) : std::nullopt;
     if (e.action == Action::Press) {
       if (inside)
-        pressed_[target->window] = under;
+        pressed_[target->window] = {under, shownWidgets(screen)};
       else
         pressed_.erase(target->window);
       return m;
     }
     auto it = pressed_.find(target->window);
-    if (it != pressed_.end() && inside && it->second == under)
-      m.clicked = under ? std::string(screen.widgets()[*under].def->name) : std::string(ui::form);
+    if (it != pressed_.end() && inside && it->second.widget == releasedOn(screen, e.at, it->second))
+      m.clicked = it->second.widget ? std::string(screen.widgets()[*it->second.widget].def->name)
+                                    : std::string(ui::form);
     pressed_.erase(target->window);
     m.ends = m.clicked && endsProgram(e.screen, *m.clicked);
     return m;
+  }
+
+  struct Press {
+    std::optional<std::size_t> widget;  // nullopt: the surface
+    std::vector<bool> shown;            // by widget index, at the press
+  };
+  static std::vector<bool> shownWidgets(const ui::Screen& screen) {
+    std::vector<bool> shown;
+    for (const ui::Widget& w : screen.widgets())
+      shown.push_back(w.visible);
+    return shown;
+  }
+  // The topmost widget under p, leaving out those that came up after a press on the surface.
+  static std::optional<std::size_t> releasedOn(const ui::Screen& screen, ui::Point p, const Press& press) {
+    for (std::size_t i : screen.stacking()) {
+      const ui::Widget& w = screen.widgets()[i];
+      if (w.visible && (press.widget || press.shown[i]) && w.def->rect.contains(p))
+        return i;
+    }
+    return std::nullopt;
   }
 
   // A disabled screen forgets a press, and a closed window has none.
@@ -569,7 +591,7 @@ class CheckedGame {
 
   std::unique_ptr<Harness> h_;
   // Windows with the left button down inside them: the widget pressed, or the surface (nullopt).
-  std::map<platform::WindowId, std::optional<std::size_t>> pressed_;
+  std::map<platform::WindowId, Press> pressed_;
   std::optional<Millis> reloadStart_;
   Reached& reached_;
   long checks_ = 0;

@@ -115,6 +115,19 @@ TEST(Registry, AClickIsAPressAndAReleaseOverTheSameWidget) {
   EXPECT_EQ(h.caption("level1", "Label1"), "9");
 }
 
+TEST(Registry, APressOnTheSurfaceIsAMissThereWhenAGunmanComesUpBeforeTheRelease) {
+  Harness h;
+  h.show("level1");
+  h.press("level1", 300, 100, true);  // the surface, where Picture3 comes up after Timer2
+  h.advance(3800);
+  ASSERT_TRUE(h.visible("level1", "Picture3"));
+  h.press("level1", 300, 100, false);
+  EXPECT_EQ(h.caption("level1", "Label1"), "9") << "the release over the new gunman fired no cartridge";
+  EXPECT_EQ(h.sound.played.size(), 1U) << "no shot sound was played";
+  EXPECT_EQ(h.caption("level1", "Label2"), "0") << "a shot aimed at the surface scored a hit";
+  EXPECT_TRUE(h.visible("level1", "Picture3"));
+}
+
 TEST(Registry, AScreenLoadedAgainStartsFromItsDefinition) {
   Harness h;
   h.show("level1");

@@ -56,17 +56,7 @@ void GameDriver::clickWidget(std::string_view kind, std::string_view widget) {
 }
 
 void GameDriver::advance(ui::Millis ms) {
-  const ui::Millis until = clock_.now() + ms;
-  while (auto next = registry_.nextDeadline()) {
-    if (*next > until)
-      break;
-    if (*next > clock_.now())
-      clock_.set(*next);
-    registry_.fireDueTimers();
-  }
-  clock_.set(until);
-  registry_.fireDueTimers();
-  registry_.present();
+  registry_.runUntil(clock_, clock_.now() + ms);
 }
 
 const levels::TargetSlot* GameDriver::upTarget(const levels::LevelDef& level) {

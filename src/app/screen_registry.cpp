@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "media/image.h"
+#include "ui/timer_queue.h"
 
 namespace vargo::app {
 
@@ -18,23 +19,12 @@ struct ScreenRegistry::Loaded {
   ui::Screen screen;
   media::ScreenPainter painter;
   platform::WindowId window;
-  // Where the left button went down: a widget index, or the surface (-1). A click is a press and a release
-  // over the same one.
-  std::optional<long> pressed;
+  ui::MouseInput input;
 };
 
 namespace {
 
 constexpr ui::Point kLevelCursorHotSpot{24, 24};  // the centre of the crosshair's ring
-
-long target(const ui::Screen& screen, ui::Point p) {
-  const auto hit = screen.hitTest(p);
-  return hit ? static_cast<long>(*hit) : -1;
-}
-
-std::string_view sourceName(const ui::Screen& screen, long target) {
-  return target < 0 ? ui::form : screen.widgets()[static_cast<std::size_t>(target)].def->name;
-}
 
 platform::WindowSpec windowSpec(const ui::WindowDef& w) {
   platform::WindowSpec spec{std::string(w.title), w.client, std::nullopt};
@@ -139,7 +129,7 @@ void ScreenRegistry::setEnabled(std::string_view kind, bool enabled) {
     return;
   s.loaded->screen.setEnabled(enabled);
   if (!enabled)
-    s.loaded->pressed.reset();
+    s.loaded->input.cancel();
 }
 
 void ScreenRegistry::setVisible(std::string_view kind, bool visible) {
@@ -201,27 +191,18 @@ void ScreenRegistry::handle(const platform::InputEvent& event) {
 }
 
 void ScreenRegistry::mouseButton(const platform::MouseButton& button) {
-  Slot* s = slotOfWindow(button.window);
-  if (s == nullptr || !s->loaded->screen.enabled())
-    return;
-  Loaded& l = *s->loaded;
-  const bool inside = l.screen.contains(button.at);
-  if (button.pressed) {
-    l.pressed = inside ? std::optional<long>(target(l.screen, button.at)) : std::nullopt;
-    return;
+  if (Slot* s = slotOfWindow(button.window)) {
+    if (auto click = s->loaded->input.button(s->loaded->screen, button.at, button.pressed))
+      run(*s, *click);
   }
-  const auto pressed = std::exchange(l.pressed, std::nullopt);
-  if (!pressed || !inside || target(l.screen, button.at) != *pressed)
-    return;
-  run(*s, {ui::EventKind::Click, sourceName(l.screen, *pressed)});
 }
 
 void ScreenRegistry::mouseMove(const platform::MouseMove& move) {
   lastMouse_ = move;
-  Slot* s = slotOfWindow(move.window);
-  if (s == nullptr || !s->loaded->screen.enabled() || !s->loaded->screen.contains(move.at))
-    return;
-  run(*s, {ui::EventKind::MouseMove, sourceName(s->loaded->screen, target(s->loaded->screen, move.at))});
+  if (Slot* s = slotOfWindow(move.window)) {
+    if (auto event = s->loaded->input.move(s->loaded->screen, move.at))
+      run(*s, *event);
+  }
 }
 
 void ScreenRegistry::closeRequest(platform::WindowId window) {
@@ -255,44 +236,44 @@ void ScreenRegistry::afterDispatch() {
   updatePointer();
 }
 
-std::optional<ui::Millis> ScreenRegistry::nextDeadline() const {
-  std::optional<ui::Millis> next;
+std::vector<ui::Screen*> ScreenRegistry::loadedScreens() const {
+  std::vector<ui::Screen*> screens;
   for (const Slot& s : slots_) {
-    if (!s.loaded)
-      continue;
-    for (const ui::Timer& t : s.loaded->screen.timers()) {
-      if (t.running() && t.interval() > 0 && (!next || t.deadline() < *next))
-        next = t.deadline();
-    }
+    if (s.loaded)
+      screens.push_back(&s.loaded->screen);
   }
-  return next;
+  return screens;
+}
+
+std::optional<ui::Millis> ScreenRegistry::nextDeadline() const {
+  return ui::nextDeadline(loadedScreens());
 }
 
 void ScreenRegistry::fireDueTimers() {
-  for (;;) {
-    if (ended_)
-      break;
+  while (!ended_) {
     const ui::Millis now = clock_.now();
-    Slot* dueSlot = nullptr;
-    ui::Timer* due = nullptr;
-    for (Slot& s : slots_) {
-      if (!s.loaded)
-        continue;
-      for (ui::Timer& t : s.loaded->screen.timers()) {
-        if (t.running() && t.interval() > 0 && t.deadline() <= now &&
-            (!due || t.deadline() < due->deadline())) {
-          dueSlot = &s;
-          due = &t;
-        }
-      }
-    }
-    if (due == nullptr)
+    const auto due = ui::firstDue(loadedScreens(), now);
+    if (!due)
       break;
-    due->rearm(now);
-    run(*dueSlot, {ui::EventKind::Timer, due->name()});
+    due->timer->rearm(now);
+    auto s = std::ranges::find_if(
+        slots_, [&](const Slot& s) { return s.loaded && &s.loaded->screen == due->screen; });
+    run(*s, {ui::EventKind::Timer, due->timer->name()});
     unloaded_.clear();
   }
   updatePointer();
+}
+
+void ScreenRegistry::runUntil(ui::ManualClock& clock, ui::Millis until) {
+  while (const auto next = nextDeadline()) {
+    if (*next > until)
+      break;
+    clock.set(std::max(*next, clock.now()));
+    fireDueTimers();
+  }
+  clock.set(until);
+  fireDueTimers();
+  present();
 }
 
 void ScreenRegistry::present() {

@@ -14,6 +14,7 @@
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "ui/host.h"
+#include "ui/input.h"
 #include "ui/screen.h"
 #include "ui/screen_kind.h"
 
@@ -44,6 +45,10 @@ class ScreenRegistry final : public ui::Host {
   std::optional<ui::Millis> nextDeadline() const;
   // Delivers every tick that is due now, earliest first.
   void fireDueTimers();
+  // For a manual clock, the one this registry runs on (tests, tools, benchmarks): lets time pass to
+  // `until`, setting the clock to each deadline on the way so that every tick fires at its own time, then
+  // presents.
+  void runUntil(ui::ManualClock& clock, ui::Millis until);
   // Paints and presents every changed area of every loaded screen.
   void present();
 
@@ -69,6 +74,7 @@ class ScreenRegistry final : public ui::Host {
   void mouseMove(const platform::MouseMove& move);
   void closeRequest(platform::WindowId window);
   void updatePointer();
+  std::vector<ui::Screen*> loadedScreens() const;
   void closeAll();
   void afterDispatch();
 

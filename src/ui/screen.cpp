@@ -106,12 +106,22 @@ bool Screen::contains(Point p) const {
 }
 
 std::optional<std::size_t> Screen::hitTest(Point p) const {
+  return hitTest(p, takingMouse());
+}
+
+std::optional<std::size_t> Screen::hitTest(Point p, const std::vector<bool>& taking) const {
   for (std::size_t i : stacking_) {
-    const Widget& w = widgets_[i];
-    if (takesMouse(w) && w.def->rect.contains(p))
+    if (taking[i] && widgets_[i].def->rect.contains(p))
       return i;
   }
   return std::nullopt;
+}
+
+std::vector<bool> Screen::takingMouse() const {
+  std::vector<bool> taking(widgets_.size());
+  for (std::size_t i = 0; i < widgets_.size(); ++i)
+    taking[i] = takesMouse(widgets_[i]);
+  return taking;
 }
 
 Pointer Screen::pointerAt(Point p) const {

@@ -49,6 +49,10 @@ class Screen {
   // The topmost widget under p that takes the mouse, or nullopt for the screen surface. Picture widgets lie
   // above labels and image areas; within each group the widget listed earlier lies above.
   std::optional<std::size_t> hitTest(Point p) const;
+  // The same, as if exactly the widgets marked in `takingMouse` (by widget index) took the mouse.
+  std::optional<std::size_t> hitTest(Point p, const std::vector<bool>& takingMouse) const;
+  // Which widgets take the mouse now, by widget index.
+  std::vector<bool> takingMouse() const;
   bool contains(Point p) const;
   // The pointer shown at p: the widget's own, else the screen's, else the arrow.
   Pointer pointerAt(Point p) const;

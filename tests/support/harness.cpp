@@ -41,17 +41,7 @@ void Harness::close(std::string_view kind) {
 }
 
 void Harness::advance(ui::Millis ms) {
-  const ui::Millis until = clock.now() + ms;
-  while (auto next = registry.nextDeadline()) {
-    if (*next > until)
-      break;
-    if (*next > clock.now())
-      clock.set(*next);
-    registry.fireDueTimers();
-  }
-  clock.set(until);
-  registry.fireDueTimers();
-  registry.present();
+  registry.runUntil(clock, clock.now() + ms);
 }
 
 ui::Screen& Harness::screen(std::string_view kind) {
