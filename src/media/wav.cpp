@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
+#include "media/riff.h"
+
 namespace vargo::media {
 
 namespace {
-
-constexpr double kLongestSoundSeconds = 30.0;
 
 // SDL's one-shot converter rather than an audio stream: a stream that resamples keeps back the last part of
 // the sound, and a shot would lose its tail.
@@ -40,13 +40,11 @@ std::optional<std::vector<std::uint8_t>> convert(const SDL_AudioSpec& from, cons
 
 std::optional<std::vector<std::uint8_t>> decodeWav(std::span<const std::uint8_t> file,
                                                    const platform::AudioFormat& to) {
-  if (file.empty())
+  if (!chunksFitFile(file))
     return std::nullopt;
   SDL_RWops* rw = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
   if (rw == nullptr)
     return std::nullopt;
-  // A data chunk that claims more than the file holds marks a damaged file; SDL would first allocate all it
-  // claims, up to 4 GiB, so such a file is refused instead.
   SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
   SDL_AudioSpec spec{};
   Uint8* data = nullptr;

@@ -15,7 +15,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
   -DVARGO_TESTS=OFF -DVARGO_FUZZ=ON >/dev/null
 cmake --build "$build" --target wav_fuzzer
 
-# The corpus grows across runs in the build folder; it starts from the game's sounds.
+# The corpus grows across runs in the build folder; it starts from the game's sounds and every input the
+# fuzzer ever failed on (tests/fuzz/regressions, which ctest replays too).
 corpus="$build/corpus/wav"
 mkdir -p "$corpus" "$build/crashes"
 for wav in data/*.wav; do
@@ -23,11 +24,14 @@ for wav in data/*.wav; do
   [ -e "$corpus/$(basename "$wav")" ] || { printf '\0'; cat "$wav"; } >"$corpus/$(basename "$wav")"
 done
 
+# Inputs up to the largest sound file the game reads (Sound::kMaxFileBytes) plus the device byte. A single
+# allocation or a resident set above 1 GiB is a failure: the game's largest sound needs a small part of it.
+max_len=$(((8 << 20) + 1))
 echo "Fuzzing the WAV reader for ${seconds} s"
 log="$build/fuzz.log"
 status=0
-"$build/tests/fuzz/wav_fuzzer" "$corpus" -dict=tests/fuzz/wav.dict -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/crashes/" >"$log" 2>&1 || status=$?
+"$build/tests/fuzz/wav_fuzzer" "$corpus" tests/fuzz/regressions -dict=tests/fuzz/wav.dict \
+  -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 -artifact_prefix="$build/crashes/" >"$log" 2>&1 || status=$?
 grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)" "$log" || true
 if [ "$status" -ne 0 ]; then
   grep -E "ERROR|SUMMARY" "$log" >&2 || true
