@@ -47,7 +47,7 @@ int checkRelease(app::ScreenRegistry& registry) {
 int run() {
   platform::SdlPlatform sdl;
   ui::ManualClock clock;
-  media::Sound sound(sdl);
+  media::Sound sound(sdl.sound());
   int kept = 0;
   {
     app::ScreenRegistry registry(app::screenKinds(), sdl, sound, clock);

@@ -12,5 +12,7 @@ for tool in xvfb-run xdotool /usr/bin/time python3; do
   fi
 done
 cmake --preset bench >/dev/null
-cmake --build build/bench -j2 --target vargo vargo_bench vargo_timer_lateness vargo_play_through vargo_where
+cmake --build build/bench -j2 --target vargo vargo_bench vargo_timer_lateness vargo_play_through vargo_where \
+  vargo_worst_sound
+build/bench/bench/vargo_worst_sound
 exec xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/measure.py "$@"

@@ -63,11 +63,11 @@ void BM_PlaySoundSdl(benchmark::State& state) {
     return;
   chooseDrivers();
   platform::SdlPlatform sdl;
-  if (!sdl.audioFormat()) {
+  if (!sdl.sound().format()) {
     state.SkipWithError("no audio device");
     return;
   }
-  media::Sound sound(sdl);
+  media::Sound sound(sdl.sound());
   for (auto _ : state)
     sound.playSound(file);
   state.SetLabel(std::string(file) + " on " + SDL_GetCurrentAudioDriver());
@@ -81,11 +81,11 @@ void BM_PlaySoundAfterSilence(benchmark::State& state) {
     return;
   chooseDrivers();
   platform::SdlPlatform sdl;
-  if (!sdl.audioFormat()) {
+  if (!sdl.sound().format()) {
     state.SkipWithError("no audio device");
     return;
   }
-  media::Sound sound(sdl);
+  media::Sound sound(sdl.sound());
   using Clock = std::chrono::steady_clock;
   for (auto _ : state) {
     sdl.waitEvent(kSilence);  // no window, so no event: the wait runs out and the device is closed
@@ -109,11 +109,11 @@ void BM_SoundReachesDevice(benchmark::State& state) {
   chooseDrivers();
   platform::SdlPlatform sdl;
   const auto device = playingDevice();
-  if (!sdl.audioFormat() || !device) {
+  if (!sdl.sound().format() || !device) {
     state.SkipWithError("no audio device");
     return;
   }
-  media::Sound sound(sdl);
+  media::Sound sound(sdl.sound());
   using Clock = std::chrono::steady_clock;
   // Shots come at any moment of the audio thread's period, not just after it has taken a buffer.
   std::minstd_rand pause(1);

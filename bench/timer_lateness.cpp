@@ -32,7 +32,7 @@ int run(const std::string& levelName, int seconds) {
   platform::SdlPlatform sdl;
   ShootingPlatform shooter(sdl, level, std::chrono::seconds(seconds), kShotPeriod);
   ui::SteadyClock clock;
-  media::Sound sound(shooter);
+  media::Sound sound(sdl.sound());
   app::ScreenRegistry registry(app::screenKinds(), shooter, sound, clock);
   shooter.attach(registry);
   // As in the game, the level is shown over a screen that was up before (the fonts are open) and that one

@@ -15,8 +15,9 @@
 #include <thread>
 #include <vector>
 
+#include "media/data_folder.h"
 #include "media/sound.h"
-#include "platform/headless/headless_platform.h"
+#include "platform/headless/recorded_sound.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace vargo::test {
@@ -25,7 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-// The device format of the headless platform: 44.1 kHz, stereo, signed 16-bit.
+// The device format of the recorded sound output: 44.1 kHz, stereo, signed 16-bit.
 constexpr int kDeviceRate = 44100;
 constexpr std::size_t kDeviceFrameBytes = 4;
 
@@ -117,15 +118,16 @@ class SoundFiles : public ::testing::Test {
     return path;
   }
 
-  // Plays the file on the headless platform; the samples handed to the device, one entry per sound.
-  const std::vector<Bytes>& play(const std::string& path) {
+  // Plays the file on the recorded output; the samples handed to the device, one entry per sound.
+  std::vector<Bytes> play(const std::string& path) {
     EXPECT_NO_THROW(sound_.playSound(path)) << path;
-    return platform_.sounds();
+    sound_.waitUntilHandled();
+    return output_.sounds();
   }
 
   fs::path dir_;
-  platform::HeadlessPlatform platform_;
-  media::Sound sound_{platform_};
+  platform::RecordedSound output_;
+  media::Sound sound_{output_};
 };
 
 TEST_F(SoundFiles, FilesThatHoldNoSoundPlayNothing) {
@@ -162,8 +164,8 @@ TEST_F(SoundFiles, UnusualSampleFormatsPlayAtTheirLength) {
   };
   constexpr double kSeconds = 0.25;
   for (const WavFormat& f : formats) {
-    const std::size_t before = platform_.sounds().size();
-    const auto& sounds =
+    const std::size_t before = output_.sounds().size();
+    const auto sounds =
         play(write("unusual.wav", wavOf(f, static_cast<std::size_t>(f.rate * kSeconds), 0.5F)));
     ASSERT_EQ(sounds.size(), before + 1) << f.name << " did not play";
     const double seconds =
@@ -202,22 +204,59 @@ TEST_F(SoundFiles, AHugeFileIsLeftUnread) {
   EXPECT_EQ(play(write("small.wav", wavOf(kCd, 441, 0.5F))).size(), 1U);
 }
 
-TEST_F(SoundFiles, EachCallReadsTheFileAgain) {
+// A file is decoded once while its size and modification time stay; a replaced file plays anew.
+TEST_F(SoundFiles, AFileIsDecodedOnceWhileItIsUnchanged) {
   const std::string path = write("shot.wav", wavOf(kCd, 441, 0.5F));
+  const auto stamp = fs::last_write_time(path);
+  play(path);
+  write("shot.wav", wavOf(kCd, 441, -0.5F));  // other samples, the same size
+  fs::last_write_time(path, stamp);
   play(path);
   write("shot.wav", wavOf(kCd, 882, 0.5F));
-  const auto& sounds = play(path);
-  ASSERT_EQ(sounds.size(), 2U);
-  EXPECT_EQ(sounds[1].size(), 2 * sounds[0].size()) << "the changed file is what plays";
+  const auto sounds = play(path);
+  ASSERT_EQ(sounds.size(), 3U);
+  EXPECT_EQ(sounds[1], sounds[0]) << "a file of the same size and time is not read again";
+  EXPECT_EQ(sounds[2].size(), 2 * sounds[0].size()) << "the changed file is what plays";
   fs::remove(path);
-  EXPECT_EQ(play(path).size(), 2U) << "a file taken away plays nothing";
+  EXPECT_EQ(play(path).size(), 3U) << "a file taken away plays nothing";
+}
+
+// Shots come faster than a large sound decodes: only the newest request plays, the older ones are dropped.
+TEST_F(SoundFiles, AQuickRunOfShotsPlaysTheLastOne) {
+  const std::string big = write("big.wav", wavOf({"8-bit mono 96 kHz", 1, 1, 96000, 8}, 96000 * 20, 0.25F));
+  const std::string small = write("small.wav", wavOf(kCd, 441, 0.5F));
+  for (int shot = 0; shot < 20; ++shot)
+    sound_.playSound(shot % 2 == 0 ? big : small);
+  sound_.waitUntilHandled();
+  const auto sounds = output_.sounds();
+  ASSERT_FALSE(sounds.empty());
+  EXPECT_LT(sounds.size(), 20U) << "requests made during a decode are not all played";
+  EXPECT_EQ(sounds.back().size(), 441 * kDeviceFrameBytes) << "the last request is the sound that plays";
 }
 
 TEST_F(SoundFiles, NoAudioDeviceMeansSilence) {
-  platform::HeadlessPlatform silent(false);
+  platform::RecordedSound silent(false);
   media::Sound sound(silent);
   EXPECT_NO_THROW(sound.playSound(write("shot.wav", wavOf(kCd, 441, 0.5F))));
+  sound.waitUntilHandled();
   EXPECT_TRUE(silent.sounds().empty());
+}
+
+// data/ in the working directory comes first; a file that is not there is taken from the installed folder.
+TEST_F(SoundFiles, ADataFileMissingHereIsTakenFromTheInstalledFolder) {
+  const fs::path installed = dir_ / "share" / "vargo";
+  fs::create_directories(installed / "data");
+  write("share/vargo/data/only-installed.wav", wavOf(kCd, 10, 0.5F));
+  const fs::path here = fs::current_path() / "data";
+  fs::create_directories(here);
+  std::ofstream(here / "both.wav") << "x";
+  write("share/vargo/data/both.wav", wavOf(kCd, 10, 0.5F));
+  EXPECT_EQ(media::dataFile("data/only-installed.wav", installed), installed / "data/only-installed.wav");
+  EXPECT_EQ(media::dataFile("data/both.wav", installed), fs::path("data/both.wav"))
+      << "the working folder first";
+  fs::remove(here / "both.wav");
+  const auto exe = fs::canonical("/proc/self/exe").parent_path();
+  EXPECT_EQ(media::installedDataFolder(), (exe / "../share/vargo").lexically_normal());
 }
 
 // ---- the real SDL audio device, with SDL's own test drivers ----
@@ -233,8 +272,8 @@ class SdlAudio : public SoundFiles {
 TEST_F(SdlAudio, AnUnknownAudioDriverLeavesTheGameSilent) {
   ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   platform::SdlPlatform sdl;
-  EXPECT_FALSE(sdl.audioFormat().has_value());
-  media::Sound sound(sdl);
+  EXPECT_FALSE(sdl.sound().format().has_value());
+  media::Sound sound(sdl.sound());
   EXPECT_NO_THROW(sound.playSound(write("shot.wav", wavOf(kCd, 441, 0.5F))));
 }
 
@@ -261,11 +300,11 @@ TEST_F(SdlAudio, ANewSoundCutsOffTheOneThatPlays) {
   const auto count = [&](std::int16_t value) { return std::ranges::count(samples, value); };
   {
     platform::SdlPlatform sdl;
-    const auto format = sdl.audioFormat();
+    const auto format = sdl.sound().format();
     ASSERT_TRUE(format.has_value());
     ASSERT_EQ(format->channels, 2);
     ASSERT_EQ(format->frequency, 44100);
-    media::Sound sound(sdl);
+    media::Sound sound(sdl.sound());
     sound.playSound(first);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     sound.playSound(second);

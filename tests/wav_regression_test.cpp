@@ -65,6 +65,7 @@ std::vector<std::uint8_t> readAll(const fs::path& path) {
 }
 
 TEST(FuzzRegressions, EveryInputTheFuzzerFailedOnDecodesWithinBounds) {
+  media::prepareWavDecoding();
   int replayed = 0;
   for (const auto& entry : fs::directory_iterator(VARGO_FUZZ_REGRESSIONS)) {
     const auto bytes = readAll(entry.path());

@@ -47,12 +47,4 @@ std::optional<platform::InputEvent> ForwardingPlatform::waitEvent(std::optional<
   return inner_.waitEvent(timeoutMs);
 }
 
-std::optional<platform::AudioFormat> ForwardingPlatform::audioFormat() const {
-  return inner_.audioFormat();
-}
-
-void ForwardingPlatform::replaceSound(std::vector<std::uint8_t> samples) {
-  inner_.replaceSound(std::move(samples));
-}
-
 }  // namespace vargo::bench

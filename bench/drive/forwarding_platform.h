@@ -21,8 +21,6 @@ class ForwardingPlatform : public platform::Platform {
   void setCursor(platform::CursorId cursor) override;
   void messageBox(std::string_view title, std::string_view text) override;
   std::optional<platform::InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
-  std::optional<platform::AudioFormat> audioFormat() const override;
-  void replaceSound(std::vector<std::uint8_t> samples) override;
 
  protected:
   platform::Platform& inner() { return inner_; }

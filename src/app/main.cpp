@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
   try {
     platform::SdlPlatform platform;
     ui::SteadyClock clock;
-    media::Sound sound(platform);
+    media::Sound sound(platform.sound());
     app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock);
     registry.show("Vargo1");  // presents the menu's first frame
     traceFirstFrame();

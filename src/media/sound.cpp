@@ -1,36 +1,61 @@
 #include "media/sound.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
+#include "media/background_priority.h"
+#include "media/data_folder.h"
 #include "media/wav.h"
 
 namespace vargo::media {
 
-namespace {
-
-std::vector<std::uint8_t> readSmallFile(const std::filesystem::path& path, std::uintmax_t limit) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error))
-    return {};
-  const auto size = std::filesystem::file_size(path, error);
-  if (error || size > limit)
-    return {};
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+Sound::Sound(platform::SoundOutput& output)
+    : output_(output), thread_([this](std::stop_token stop) { run(std::move(stop)); }) {
+  prepareWavDecoding();
 }
 
-}  // namespace
+Sound::~Sound() = default;
 
 void Sound::playSound(std::string_view fileName) {
-  const auto format = output_.audioFormat();
+  {
+    const std::scoped_lock lock(mutex_);
+    pending_ = std::string(fileName);
+  }
+  changed_.notify_all();
+}
+
+void Sound::waitUntilHandled() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return !pending_ && !busy_; });
+}
+
+void Sound::run(std::stop_token stop) {
+  yieldToForeground();
+  for (;;) {
+    std::string fileName;
+    {
+      std::unique_lock lock(mutex_);
+      busy_ = false;
+      changed_.notify_all();
+      if (!changed_.wait(lock, stop, [this] { return pending_.has_value(); }))
+        return;
+      fileName = std::move(*pending_);
+      pending_.reset();
+      busy_ = true;
+    }
+    handle(fileName);
+  }
+}
+
+void Sound::handle(const std::string& fileName) {
+  const auto format = output_.format();
   if (!format)
     return;
-  const auto file = readSmallFile(std::filesystem::path(fileName), kMaxFileBytes);
-  if (auto samples = decodeWav(file, *format))
-    output_.replaceSound(std::move(*samples));
+  const auto samples = cache_.samplesOf(dataFile(fileName, installedDataFolder()), *format);
+  const bool newer = [this] {
+    const std::scoped_lock lock(mutex_);
+    return pending_.has_value();
+  }();
+  // A request made while this one was decoded cuts it off before it starts.
+  if (samples && !newer)
+    output_.replace(*samples);
 }
 
 }  // namespace vargo::media

@@ -1,10 +1,15 @@
 #pragma once
 // The game's one sound function: playSound starts a WAV file by name and returns at once.
 
-#include <cstdint>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <thread>
 
-#include "platform/platform.h"
+#include "media/sound_cache.h"
+#include "platform/sound_output.h"
 
 namespace vargo::media {
 
@@ -14,19 +19,33 @@ class SoundPlayer {
   virtual void playSound(std::string_view fileName) = 0;
 };
 
-// Reads the file (relative to the working directory) on every call, converts it to the device's format and
-// replaces whatever is playing. A missing, unreadable or undecodable file, or no audio device, plays
-// nothing: the game goes on in silence.
+// Finds the file (data_folder.h), decodes it to the device's format once while it is unchanged
+// (sound_cache.h) and replaces whatever is playing. The work is done on a sound thread of its own, so a shot
+// costs the user-interface thread a hand-over whatever the file; only the newest request is played, as
+// every new sound cuts off the one before. A missing, too large or undecodable file, or no audio device,
+// plays nothing: the game goes on in silence.
 class Sound final : public SoundPlayer {
  public:
-  // Larger files are skipped rather than read on the user-interface thread: a sound effect is far smaller.
-  static constexpr std::uintmax_t kMaxFileBytes = 8U << 20U;
+  explicit Sound(platform::SoundOutput& output);
+  ~Sound() override;
+  Sound(const Sound&) = delete;
+  Sound& operator=(const Sound&) = delete;
 
-  explicit Sound(platform::Platform& output) : output_(output) {}
   void playSound(std::string_view fileName) override;
+  // Waits until the newest request has been played or found to hold no sound.
+  void waitUntilHandled();
 
  private:
-  platform::Platform& output_;
+  void run(std::stop_token stop);
+  void handle(const std::string& fileName);
+
+  platform::SoundOutput& output_;
+  SoundCache cache_;  // the sound thread's
+  std::mutex mutex_;
+  std::condition_variable_any changed_;
+  std::optional<std::string> pending_;
+  bool busy_ = false;
+  std::jthread thread_;  // last: it starts once everything it uses is made
 };
 
 }  // namespace vargo::media

@@ -1,7 +1,7 @@
 #pragma once
 // The window system as the game sees it: borderless top-level windows that show painted pixels, the mouse,
-// pointers, the modal message box, the event wait and the sound output. Implemented with SDL2 for the real
-// game and in memory for tests.
+// pointers, the modal message box and the event wait (sound_output.h is the sound). Implemented with SDL2 for
+// the real game and in memory for tests.
 
 #include <cstdint>
 #include <optional>
@@ -56,12 +56,6 @@ struct Exposed {
 
 using InputEvent = std::variant<MouseButton, MouseMove, CloseRequest, QuitRequest, Exposed>;
 
-struct AudioFormat {
-  int frequency = 0;
-  int channels = 0;
-  std::uint16_t sdlFormat = 0;  // an SDL_AudioFormat value
-};
-
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -84,11 +78,6 @@ class Platform {
 
   // The next input event, waiting at most timeoutMs (forever when empty); nullopt when the time ran out.
   virtual std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) = 0;
-
-  // The sound output: its format, or nullopt when there is no audio device.
-  virtual std::optional<AudioFormat> audioFormat() const = 0;
-  // Stops whatever is playing and starts these samples (in audioFormat()).
-  virtual void replaceSound(std::vector<std::uint8_t> samples) = 0;
 };
 
 }  // namespace vargo::platform

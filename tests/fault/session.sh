@@ -29,13 +29,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# wait_for SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds; fails after SECONDS.
+# wait_for SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds. SECONDS is how long it
+# takes on an idle machine; the deadline, six times as long, only catches a game that hangs, so that a
+# loaded machine does not fail the test. COMMAND prints what it saw, which a failure repeats.
 wait_for() {
-  local seconds=$1 what=$2
+  local seconds=$1 what=$2 seen
   shift 2
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    [ "$SECONDS" -le "$deadline" ] || fail "waited ${seconds} s for $what"
+  local deadline=$((SECONDS + 6 * seconds))
+  until seen=$("$@" 2>&1); do
+    [ "$SECONDS" -le "$deadline" ] || fail "waited $((6 * seconds)) s for $what; saw: ${seen:-nothing}"
     sleep 0.05
   done
 }
@@ -119,8 +121,8 @@ find_window() {
   return 1
 }
 
-shown() { find_window "$1" >/dev/null; }
-gone() { ! find_window "$1" >/dev/null; }
+shown() { find_window "$1" >/dev/null || { echo "no window of $1" && false; }; }
+gone() { ! find_window "$1" >/dev/null || { echo "the window of $1 still open" && false; }; }
 
 # wait_window KIND [SECONDS]: waits until the screen's window is shown; prints its id.
 wait_window() {
@@ -150,5 +152,9 @@ region() {
 }
 
 # wait_change KIND X Y W H FINGERPRINT [SECONDS]: waits until that part of the window looks different.
-changed() { [ "$(region "$1" "$2" "$3" "$4" "$5")" != "$6" ]; }
+changed() {
+  local now
+  now=$(region "$1" "$2" "$3" "$4" "$5")
+  [ "$now" != "$6" ] || { echo "the ${4}x${5} area unchanged (fingerprint $now)" && false; }
+}
 wait_change() { wait_for "${7:-5}" "$1 to change at $2,$3" changed "$@"; }

@@ -8,6 +8,11 @@
 #include "fuzz/wav_input.h"
 #include "media/wav.h"
 
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+  vargo::media::prepareWavDecoding();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0)
     return 0;

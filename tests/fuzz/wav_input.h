@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/platform.h"
+#include "platform/sound_output.h"
 
 namespace vargo::fuzz {
 

@@ -4,15 +4,6 @@
 
 namespace vargo::platform {
 
-namespace {
-constexpr std::uint16_t kSigned16Native = 0x8010;  // SDL's AUDIO_S16LSB
-}
-
-HeadlessPlatform::HeadlessPlatform(bool withAudio) {
-  if (withAudio)
-    audio_ = AudioFormat{44100, 2, kSigned16Native};
-}
-
 const HeadlessPlatform::Window* HeadlessPlatform::window(WindowId id) const {
   auto it = windows_.find(id);
   return it == windows_.end() ? nullptr : &it->second;

@@ -1,6 +1,6 @@
 #pragma once
 // The window system in memory, for tests and offline rendering: windows are pixel buffers, input is queued
-// by the caller, and pointers, message boxes and sounds are recorded.
+// by the caller, and pointers and message boxes are recorded.
 
 #include <deque>
 #include <map>
@@ -29,8 +29,6 @@ class HeadlessPlatform final : public Platform {
   };
   using Cursor = std::variant<SystemCursor, CursorId>;
 
-  explicit HeadlessPlatform(bool withAudio = true);
-
   // Input for the game to take from waitEvent, in order.
   void push(InputEvent event) { queue_.push_back(event); }
 
@@ -40,7 +38,6 @@ class HeadlessPlatform final : public Platform {
   const std::vector<WindowId>& stacking() const { return stacking_; }
   const Cursor& cursor() const { return cursor_; }
   const std::vector<Message>& messages() const { return messages_; }
-  const std::vector<std::vector<std::uint8_t>>& sounds() const { return sounds_; }
 
   WindowId openWindow(const WindowSpec& spec) override;
   void closeWindow(WindowId window) override;
@@ -53,8 +50,6 @@ class HeadlessPlatform final : public Platform {
   void setCursor(CursorId cursor) override { cursor_ = cursor; }
   void messageBox(std::string_view title, std::string_view text) override;
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
-  std::optional<AudioFormat> audioFormat() const override { return audio_; }
-  void replaceSound(std::vector<std::uint8_t> samples) override { sounds_.push_back(std::move(samples)); }
 
  private:
   std::map<WindowId, Window> windows_;
@@ -62,8 +57,6 @@ class HeadlessPlatform final : public Platform {
   std::deque<InputEvent> queue_;
   Cursor cursor_ = SystemCursor::Arrow;
   std::vector<Message> messages_;
-  std::vector<std::vector<std::uint8_t>> sounds_;
-  std::optional<AudioFormat> audio_;
   WindowId nextWindow_ = 1;
   CursorId nextCursor_ = 1;
 };

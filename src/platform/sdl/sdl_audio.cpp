@@ -48,7 +48,8 @@ void SdlAudio::close() {
   device_ = 0;
 }
 
-void SdlAudio::replace(const std::vector<std::uint8_t>& samples) {
+void SdlAudio::replace(std::span<const std::uint8_t> samples) {
+  const std::scoped_lock lock(mutex_);
   if (!open())
     return;
   SDL_ClearQueuedAudio(device_);
@@ -59,6 +60,7 @@ void SdlAudio::replace(const std::vector<std::uint8_t>& samples) {
 }
 
 std::optional<std::uint32_t> SdlAudio::msUntilIdle() {
+  const std::scoped_lock lock(mutex_);
   if (device_ == 0)
     return std::nullopt;
   const Uint64 idleAt = playingUntil_ + kIdleMs;
@@ -67,6 +69,7 @@ std::optional<std::uint32_t> SdlAudio::msUntilIdle() {
 }
 
 void SdlAudio::closeWhenIdle() {
+  const std::scoped_lock lock(mutex_);
   if (device_ != 0 && SDL_GetTicks64() >= playingUntil_ + kIdleMs)
     close();
 }

@@ -6,23 +6,23 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
-#include <vector>
 
-#include "platform/platform.h"
+#include "platform/sound_output.h"
 
 namespace vargo::platform {
 
-class SdlAudio {
+class SdlAudio final : public SoundOutput {
  public:
   SdlAudio();
-  ~SdlAudio();
+  ~SdlAudio() override;
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
 
   // nullopt when there is no audio device: the game runs silently.
-  std::optional<AudioFormat> format() const { return format_; }
-  void replace(const std::vector<std::uint8_t>& samples);
+  std::optional<AudioFormat> format() const override { return format_; }
+  void replace(std::span<const std::uint8_t> samples) override;
   // Milliseconds until the device may be closed, or nullopt when it is closed already.
   std::optional<std::uint32_t> msUntilIdle();
   // Closes the device once it has been silent long enough.
@@ -34,6 +34,7 @@ class SdlAudio {
   bool open();
   void close();
 
+  std::mutex mutex_;  // the device and playingUntil_: sounds are handed over from the sound thread
   SDL_AudioDeviceID device_ = 0;
   std::optional<AudioFormat> format_;
   SDL_AudioSpec spec_{};

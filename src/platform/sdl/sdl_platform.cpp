@@ -197,12 +197,8 @@ std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> ti
   }
 }
 
-std::optional<AudioFormat> SdlPlatform::audioFormat() const {
-  return audio_->format();
-}
-
-void SdlPlatform::replaceSound(std::vector<std::uint8_t> samples) {
-  audio_->replace(samples);
+SoundOutput& SdlPlatform::sound() {
+  return *audio_;
 }
 
 }  // namespace vargo::platform

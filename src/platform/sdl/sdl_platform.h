@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sound_output.h"
 #include "platform/sdl/sdl_ptrs.h"
 
 namespace vargo::platform {
@@ -38,8 +39,8 @@ class SdlPlatform final : public Platform {
   void setCursor(CursorId cursor) override;
   void messageBox(std::string_view title, std::string_view text) override;
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
-  std::optional<AudioFormat> audioFormat() const override;
-  void replaceSound(std::vector<std::uint8_t> samples) override;
+  // The sound output, which lives as long as the platform.
+  SoundOutput& sound();
 
  private:
   // SDL's video subsystem: started first and shut down last, after every resource below is freed.
