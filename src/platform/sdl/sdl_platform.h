@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/sound_output.h"
 #include "platform/sdl/sdl_ptrs.h"
+#include "platform/sound_output.h"
 
 namespace vargo::platform {
 
