@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "levels/level_catalogue.h"
 #include "support/level_play.h"
 #include "ui/counter.h"
@@ -170,6 +172,26 @@ TEST(Reload, ClosingTheReloadWindowFinishesTheReloadAtOnce) {
   EXPECT_FALSE(h.loaded("nabíjení"));
   EXPECT_EQ(play.magazine(), "20");
   EXPECT_TRUE(h.screen("level4").enabled()) << "the level is never left locked";
+}
+
+// A sound player that fails at run time (no device, no memory) never costs a shot or a reload; a fault in
+// the game's own code is not hidden.
+TEST(Reload, AShotAndTheReloadCompleteWhenTheSoundPlayerFails) {
+  Harness h;
+  h.sound.fault = [] { throw std::runtime_error("the audio device went away"); };
+  h.show("level1");
+  LevelPlay play(h, "level1");
+  const std::string full = play.magazine();
+  play.miss();
+  EXPECT_NE(play.magazine(), full) << "the shot took a cartridge";
+  emptyMagazine(play);
+  ASSERT_TRUE(h.loaded("nabíjení")) << "the last shot opened the reload";
+  h.advance(2000);
+  EXPECT_FALSE(h.loaded("nabíjení")) << "the reload screen closed";
+  EXPECT_EQ(play.magazine(), full);
+  EXPECT_EQ(h.sound.played.back(), "data/reload.wav");
+  h.sound.fault = [] { throw std::logic_error("a fault of the game's own"); };
+  EXPECT_THROW(play.miss(), std::logic_error);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Plays the game through the headless window system: clicks and pointer moves at pixel positions of a
 // screen's window, a manual clock, and a record of the sounds asked for.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,10 +14,16 @@
 
 namespace vargo::test {
 
+// Records every sound asked for; throws `fault` after recording when one is set, as a broken device would.
 class RecordingSound final : public media::SoundPlayer {
  public:
-  void playSound(std::string_view fileName) override { played.emplace_back(fileName); }
+  void playSound(std::string_view fileName) override {
+    played.emplace_back(fileName);
+    if (fault)
+      fault();
+  }
   std::vector<std::string> played;
+  std::function<void()> fault;
 };
 
 class Harness {
