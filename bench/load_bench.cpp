@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a screen (its window, widgets, decoded pictures, load handler and first full paint) and
 // unloading it again, for each of the sixteen kinds.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the benchmarks and the whole-process measurements and prints every figure against its target.
 
 Run it under an X server (bench/run.sh starts Xvfb) from the top of the source tree, after the bench

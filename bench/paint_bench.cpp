@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a level: the whole window, and only the areas a hit changes.
 
 #include <benchmark/benchmark.h>

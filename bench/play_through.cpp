@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole game played through once in real windows (SDL, under Xvfb in the bench run) with made-up input
 // and a manual clock. Prints the resident-set peak, and checks that each screen's decoded pictures are
 // freed at its unload: after a warm-up round, loading and unloading a screen must leave the live heap

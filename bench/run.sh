@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every speed and memory figure of the game in one command: builds the bench preset, runs the in-process
 # benchmarks, measures the game as a process under Xvfb, and prints each figure against its target.
 #   bench/run.sh           the full run (about six minutes)

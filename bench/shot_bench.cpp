@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shot from the mouse event to the presented frame, through the registry and the in-memory window system:
 // the handler, the repaint of what it changed and the copy to the window.
 

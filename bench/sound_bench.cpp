@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // playSound of the shipped sound files: reading, decoding and converting the file and handing it to the
 // audio device, on the real SDL audio path (the dummy drivers unless others are asked for).
 // Runs from the folder that holds data/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One level in a real window with the real event loop and clock, shot at by a made-up player for a while:
 //   vargo_timer_lateness [level] [seconds]     (default: level1 for 60 s)
 // Prints how late the timer ticks were against their deadlines, how long a shot took from its event to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells scripts where to click. `vargo_where <screen> [<widget>]` prints the screen's window title and client
 // size and, given a widget, a point of it that no other widget covers, in client coordinates:
 //   <title>\t<width> <height>[\t<x> <y>]

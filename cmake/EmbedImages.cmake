@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rasterises every SVG of resources/images with rsvg-convert and embeds the PNGs into the library
 # vargo_images, so the game reads no image from disk.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)

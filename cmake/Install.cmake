@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation in the usual places for a Linux game, and the Debian package built from it by CPack.
 #
 #   <prefix>/bin/vargo                                         the game (cmake --install)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded images: every picture of the game decodes at the size its screens are laid out for, is
 // transparent exactly where the screens rely on it, and every image a screen names is built in.
 

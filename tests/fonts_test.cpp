@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts the game draws with: every face stands in with an installed font that has the Czech letters,
 // opened at the pixel size of its points at 96 dots per inch; bold is bold; a broken or missing font file
 // leaves the text out without failing.

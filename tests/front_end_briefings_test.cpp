@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five briefings: the continue area opens the level fresh and closes the briefing; nothing else on the
 // page answers; pointers, icon and the task line differ as each page says.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information screens and the victory page: About as the hub, Uniforma and akce, the road from win,
 // and the stacking of the labels and image areas on About.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The front-end definitions as data: every widget inside its window, and pictures above the rest.
 
 #include <gtest/gtest.h>

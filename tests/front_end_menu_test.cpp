@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: its four painted buttons, the credits box, quitting, and a new game after a finished one.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level catalogue held against a second, independent writing of each level, one widget to a line:
 // widget | role | rectangle | at load | pointer, top of the stacking order first.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's weapon follows the pointer: turned left over the left image area, right over the right
 // one, straight ahead over the bare surface.
 

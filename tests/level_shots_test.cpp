@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shots on the five levels: magazine, score, completion, the head-up labels and the exit.
 
 #include <gtest/gtest.h>

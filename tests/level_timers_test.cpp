@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Targets that come and go: show timers bring the gunmen up, hide timers take the hit pictures down.
 
 #include <gtest/gtest.h>

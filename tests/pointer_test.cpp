@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer the window system shows over each kind of widget: a widget's own pointer where it sets one,
 // else its screen's, else the standard arrow; and the one window icon.
 

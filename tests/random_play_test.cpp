@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long randomised play over the headless window system: random clicks, pointer moves, close requests and
 // time steps on every loaded screen, with the rules that must always hold checked after every event. A
 // game that ends is started again with a new registry. Beside it, one aimed game along the whole road.

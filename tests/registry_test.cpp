@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen registry: one instance per kind, load on first show, show before unload, the end of the
 // program, disabled screens and close requests.
 

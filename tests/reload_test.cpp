@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reload screen: it locks the level, measures two seconds, refills the magazine and closes itself.
 
 #include <gtest/gtest.h>

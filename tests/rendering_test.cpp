@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the painter draws, read back from the painted pixels: backgrounds, picture widgets cut to their
 // rectangles, the one bordered picture, transparent labels with wrapped and clipped text, the progress bar,
 // the stacking of the hover pictures and repainting only what changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // playSound with every kind of file a player's data folder might hold: missing, empty, cut short, not a
 // WAV at all, unusual sample formats, far too large; with and without an audio device; and whether a new
 // sound replaces the one that plays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying captions out in lines: hard breaks of every kind, word wrapping inside the width, and words too
 // long for the label.
 

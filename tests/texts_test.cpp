@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape of the long Czech texts: lengths in characters (code points, CR and LF counted), line breaks,
 // first lines, endings, the motto's form, the credits' pieces and the akce article's headings.
 #include "screens/texts.h"

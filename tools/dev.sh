@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for vargo, builds it, and plays or tests it.
 #
 #   bash tools/dev.sh play    install what is missing, build, start the game

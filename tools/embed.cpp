@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a C++ source file that holds the given files as byte arrays, with a table that names each by its
 // file name without extension. Used by the build to embed the rasterised images into the game.
 //

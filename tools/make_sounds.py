@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesise the four sound effects of vargo.
 
 Makes data/vystrel.wav (submachine gun, levels 1-2), data/vystrel2.wav

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the set-up and CI scripts: installs the Debian packages that are missing, with sudo when
 # not root, and runs apt-get update at most once per run.
 install_missing() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the real screens through the headless window system with a manual clock and writes a PNG of one
 // screen's window, to look at what the game draws without a display.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window system that hands every call on to another one. Benchmarks derive from it to watch or feed the
 // event wait while everything else stays real.

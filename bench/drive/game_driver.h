@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the game without a person: mouse input made up at widget positions, delivered straight to the
 // registry, and time on a manual clock. Works over any window system, real or in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the process holds in memory: live heap bytes (allocated and not yet freed) and the resident set.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Levels made ready for timing: loaded in the headless harness and waited on until every target is up.
 

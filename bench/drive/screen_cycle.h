@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading and unloading one screen again and again while the program keeps running.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real window system with a player added: every shot period it clicks a target that is up on the level
 // (never the one that would end it), or the bare surface when none is. It watches the event wait: how

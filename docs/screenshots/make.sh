@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshots of the README with the headless screenshot tool, from the game's own screens:
 #
 #   bash docs/screenshots/make.sh [BUILD_DIR]     (default build/release; needs its vargo_screenshot)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vargo: start-up. Shows the main menu and runs the event loop until the program ends.
 
 #include <chrono>

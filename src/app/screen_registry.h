@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry of the sixteen screens: one slot per kind, filled by the kind's first show and never emptied.
 // It loads and unloads screens, delivers mouse input and timer ticks to their handlers, paints what changed

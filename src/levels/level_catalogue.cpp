@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five shooting levels as data: every widget in stacking order (top first), the timers, the target
 // slots and the wiring of hover, exit, completion and sound.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a shooting level is made of. The five levels share one screen behaviour and differ only in this data.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The behaviour shared by the five level screens: shots, score, magazine, weapon pose, targets that come and
 // go on their timers, completion and the exit label. Everything that differs comes from the LevelDef.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The screens of the shooting part: level1 ... level5 and the reload screen nabíjení.
 

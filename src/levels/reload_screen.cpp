@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "levels/reload_screen.h"
 
 #include "levels/level_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // nabíjení: the small reload window that stands over a level while its magazine is refilled.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pixel primitives on 32-bit ARGB surfaces, in the game's own rectangles and colours. All of them keep to
 // the canvas's clip rectangle.

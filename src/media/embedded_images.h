@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The images built into the executable: PNG bytes by name (the source file's name in resources/images).
 

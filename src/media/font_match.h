@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the installed font file that stands in for each face of the game, through fontconfig. Every face
 // has a chain of families to try, ending in a generic one; only a font that has the Czech letters counts.

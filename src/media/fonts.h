@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts of the game, opened at their pixel sizes from the installed files that stand in for them.
 

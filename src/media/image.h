@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An embedded image decoded to 32-bit ARGB pixels. Decoded when a screen loads, released when it unloads.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawn text of one label: its caption laid out in lines and rendered once, then blitted on every
 // paint. A new caption is laid out and rendered again; an unchanged one never is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints one loaded screen into its own ARGB buffer: background colour, background picture, then the
 // widgets from the bottom of the stacking order up. Only the given areas are repainted.

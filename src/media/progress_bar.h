@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A horizontal progress bar in the classic desktop look: a sunken one-pixel frame over the button face,
 // and a row of highlight-coloured blocks that fills value percent of the inside from the left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's one sound function: playSound starts a WAV file by name and returns at once.
 

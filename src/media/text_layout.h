@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lays a label's caption out in lines: a line break at every CR LF, LF and lone CR, and word wrapping at
 // spaces inside the label's width. A word wider than the label stands on a line of its own; drawing clips

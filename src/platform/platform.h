@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window system as the game sees it: borderless top-level windows that show painted pixels, the mouse,
 // pointers, the modal message box and the event wait (sound_output.h is the sound). Implemented with SDL2 for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen about the unit: an introductory article, two photographs, and the ways on to the uniform
 // screen, the history screen and back to the main menu.
 

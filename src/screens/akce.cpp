@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history screen: a long article on the unit's best-known operation. It is opened over About and
 // placed at a fixed desktop position; its "OK" closes it alone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five mission briefings Mise1 ... Mise5: a diary page over the diary picture, the score the coming
 // level asks for, and a continue area over the painted arrow that opens the level. One table, five
 // records.

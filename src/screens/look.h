@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the front-end screens share in their look: their colours and pointers, named once.
 

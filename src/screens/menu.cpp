@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu Vargo1: the title artwork with four painted buttons, an invisible image area over each.
 
 #include "screens/look.h"

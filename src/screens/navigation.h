@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The front-end screens only move the player between screens. Their handlers and behaviours are made here
 // from screen names, so each screen file is a table plus a few lines of wiring.

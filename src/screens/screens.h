@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of the front end, one function per screen file; front_end.cpp puts them together.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The long Czech texts of vargo, one constant per text, grouped by the screen that shows them.
 // All texts are UTF-8. Diary pages and the About article break lines with CR LF and end with CR LF;
 // the akce article mixes LF, CR LF and lone CR, each of which breaks a line in a label.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The uniform screen: two paragraphs, the heading and the labelled illustration; "OK" returns to About.
 
 #include "screens/look.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The victory screen: the last diary page over the diary picture; its arrow leads to the screen about
 // the unit.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The handlers of a screen, each bound to a source and an event and named by the two joined with an
 // underscore: Picture3 + Click is Picture3_Click, Form + Load is Form_Load, Timer1 + Timer is Timer1_Timer.

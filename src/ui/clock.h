@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one time source of the game: monotonic milliseconds. Real in the game, manual in tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours, and the few system colours the screens refer to, in one palette.
 

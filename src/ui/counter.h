@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counters kept as label captions: parsed as decimal when read, written back as plain decimal text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The static definition of a screen: its window, its widgets in stacking order (top first) and its timers.
 // Definitions are constant tables; every load of a screen builds its live widgets from them.

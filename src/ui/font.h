@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A font as a screen table names it: a face, a size in points at 96 dots per inch and a weight. The painter
 // resolves the faces to installed fonts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pixel geometry of a window's client area: origin at the top-left corner.
 

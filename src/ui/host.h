@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a handler may ask of the running program: the screen registry's operations, sound, the message box
 // and the clock. Screens are known by their kind's name ("level1", "Mise3", "nabíjení" ...).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A loaded screen: live widgets and timers built from its definition. It answers which widget lies under
 // a point (the stacking rule), which pointer shows there, and which parts need repainting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A kind of screen: its name, its definition and how to make the behaviour that handles its events.
 

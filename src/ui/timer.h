@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A screen's timer: an interval and a running flag. Starting it begins a fresh full interval.
 

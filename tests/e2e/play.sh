@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game, played end to end under Xvfb with xdotool: windows found by their stored titles, their
 # sizes and desktop places checked, clicks where a player clicks, screenshots where the game must have
 # changed, and SDL's disk audio driver standing in for the sound card so that shots can be counted.

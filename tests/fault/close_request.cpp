@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks a window to close the way a window manager does when the player presses its close key: a
 // WM_DELETE_WINDOW message. The test X server runs no window manager, so the tests send it themselves.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game in a broken world: no display, no audio device, no data folder, broken or odd sound
 # files, no usable font, and the window manager's close request on every screen in every state. Each case
 # must end as a player wants: one clear line and status 1 where the game cannot run, silence where a

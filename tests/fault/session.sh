@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real game under a private X server, the way a player would: windows found by their stored
 # titles and sizes, clicks at positions of a window's client area, fingerprints of parts of a window, and
 # the close request a window manager sends. Every wait has a deadline, so a game that hangs fails its test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for reading sound files: any bytes at all go through the WAV decoder and the conversion
 // to a device format (see wav_input.h).
 

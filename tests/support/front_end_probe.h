@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small questions the front-end tests ask of a running harness: which widget takes the mouse at a point,
 // and which pointer shows after a move.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the game through the headless window system: clicks and pointer moves at pixel positions of a
 // screen's window, a manual clock, and a record of the sounds asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding places on a level to click at, from its definition: a target, a free spot of an image area, the
 // bare screen surface.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One screen of the game loaded and painted on its own, without a registry: its live widgets can be
 // changed directly and the painter asked to repaint what changed, then its pixels read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Points of a loaded screen by what takes the mouse there, found with the screen's own hit test.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A very short run of every in-process benchmark, so CI notices when one stops building or working.
 # The figures themselves come from bench/run.sh on a quiet machine.
 set -euo pipefail

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the source tree itself: the game's rules above the platform (ui/, levels/, screens/) include
-# nothing of media/, platform/ or SDL, and every C++ file is formatted with the project's .clang-format.
+# nothing of media/, platform/ or SDL, every C++ file is formatted with the project's .clang-format, and
+# every source file opens with its SPDX licence line.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/packages.sh
@@ -23,5 +24,10 @@ if ! clang-format-14 --dry-run --Werror "${sources[@]}"; then
   failed=1
 fi
 
-[ "$failed" -eq 0 ] && echo "check_tree: layers and formatting hold (${#sources[@]} files)"
+if ! bash tools/ci/spdx.sh check; then
+  echo "check_tree: the files above lack their licence line (bash tools/ci/spdx.sh fix)" >&2
+  failed=1
+fi
+
+[ "$failed" -eq 0 ] && echo "check_tree: layers, formatting and licence lines hold (${#sources[@]} files)"
 exit "$failed"

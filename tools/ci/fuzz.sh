@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the sound-file reader for a minute with libFuzzer (clang), starting from the game's own WAVs.
 # Expects the build packages that `bash tools/dev.sh test` installs; installs clang itself.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and tests it as a player would get it: runs lintian on it, unpacks it into a
 # scratch root, checks the installed files, the launcher, the icons, the metainfo (with their
 # validators), the manual page and the command line, then starts the installed game under Xvfb from the

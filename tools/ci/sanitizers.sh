@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Proves the game clean of memory and undefined-behaviour faults:
 #  1. builds the `asan` preset (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer) and runs the
 #     whole test suite with a random play of a million events;

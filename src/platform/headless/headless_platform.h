@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window system in memory, for tests and offline rendering: windows are pixel buffers, input is queued
 // by the caller, and pointers and message boxes are recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound output: one queued SDL audio device with a small buffer, so a shot is heard at once. The
 // device is closed after a few seconds of silence, because an open device wakes the process for every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window system on SDL2: real borderless top-level windows, the mouse, cursors, the message box, an
 // event wait that sleeps until input or a deadline, and a queued audio device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/x11_errors.h"
 
 #include <X11/Xlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps one harmless X error from ending the game; see x11_errors.cpp.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the About screen: the introductory article and the source note.
 #include "screens/texts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The article of the akce screen on the rescue at hotel Kormorán.
 #include "screens/texts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diary pages of Jerry Vazuva shown on the mission briefings Mise1 to Mise5.
 #include "screens/texts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the main menu Vargo1: the motto label, the studio label and the credits message box.
 #include "screens/texts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two paragraphs of the Uniforma screen.
 #include "screens/texts.h"
 

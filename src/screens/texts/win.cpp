@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last diary page, shown on the victory screen win.
 #include "screens/texts.h"
 
