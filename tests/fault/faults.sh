@@ -190,8 +190,8 @@ case_no_font() {
   expect_running "after a shot without fonts"
   level1_exit
   expect_exit 0
-  [ "$(grep -c '^vargo:' "$GAME_DIR/stderr" || true)" -le 1 ] || fail "more than one line about fonts"
-  note "$(grep '^vargo:' "$GAME_DIR/stderr" || echo 'no message')"
+  [ "$(grep -c '^vargo:.*font' "$GAME_DIR/stderr" || true)" -le 1 ] || fail "more than one line about fonts"
+  note "$(grep '^vargo:.*font' "$GAME_DIR/stderr" || echo 'no message')"
 }
 
 start_menu() {
@@ -225,6 +225,46 @@ case_close_menu_under_credits() {
   shown Vargo1 || fail "the menu went away under its modal box"
   "$CLOSE_REQUEST" "$box"
   expect_exit 0
+}
+
+no_credits_box() { ! credits_shown || { echo "the credits box still open" && false; }; }
+
+# A quit signal ends the game at once with status 0, on the menu as under its modal credits box, and takes
+# the box with it.
+case_quit_signals() {
+  local signal
+  start_x
+  for signal in TERM INT; do
+    start_heard "$(game_folder "menu-$signal")"
+    wait_window Vargo1 10 >/dev/null
+    kill -"$signal" "$GAME_PID"
+    expect_exit 0 1
+    start_heard "$(game_folder "credits-$signal")"
+    wait_window Vargo1 10 >/dev/null
+    menu_credits
+    wait_for 5 "the credits box" credits_shown
+    kill -"$signal" "$GAME_PID"
+    expect_exit 0 1
+    wait_for 1 "the credits box to go with the game" no_credits_box
+  done
+}
+
+# What the game says on stderr is its own: ALSA finds no sound card quietly, and a display that goes away
+# while the credits box is open ends the game with one line, not a paragraph from each of its connections.
+case_display_lost() {
+  local dir
+  dir=$(game_folder display-lost)
+  start_x
+  start_game "$dir" SDL_AUDIODRIVER=alsa AUDIODEV=no-such-card
+  wait_window Vargo1 10 >/dev/null
+  menu_credits
+  wait_for 5 "the credits box" credits_shown
+  kill "$XVFB_PID"
+  expect_exit 1
+  ! grep -v '^vargo: ' "$dir/stderr" || fail "lines not the game's own on stderr"
+  [ -z "$(sort "$dir/stderr" | uniq -d)" ] || fail "a line said twice: $(sort "$dir/stderr" | uniq -d)"
+  grep -q '^vargo: .*display' "$dir/stderr" || fail "nothing said about the display: $(cat "$dir/stderr")"
+  note "$(cat "$dir/stderr")"
 }
 
 case_close_briefing() {
@@ -317,7 +357,7 @@ case $CASE in
   no_display | no_audio | no_data | no_font | wav_huge) "case_$CASE" ;;
   wav_missing | wav_empty | wav_truncated | wav_garbage) silent_sound_case "${CASE#wav_}" ;;
   wav_8bit | wav_stereo22k | wav_float) playing_sound_case "${CASE#wav_}" ;;
-  close_*) "case_$CASE" ;;
+  close_* | quit_signals | display_lost) "case_$CASE" ;;
   *) fail "no fault case $CASE" ;;
 esac
 echo "PASS: $CASE"

@@ -2,12 +2,23 @@
 #include "platform/sdl/sdl_audio.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace vargo::platform {
 
+namespace {
+
+void sayNoSound() {
+  std::fprintf(stderr, "vargo: no sound device (%s); the game plays on without sound\n", SDL_GetError());
+}
+
+}  // namespace
+
 SdlAudio::SdlAudio() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-    return;  // no audio at all
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    sayNoSound();
+    return;
+  }
   SDL_AudioSpec want{};
   want.freq = 44100;
   want.format = AUDIO_S16SYS;
@@ -16,6 +27,7 @@ SdlAudio::SdlAudio() {
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_,
                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
   if (device_ == 0) {
+    sayNoSound();
     // Nothing to play on: let audio go, or SDL's device watcher (ALSA's) wakes the game ten times a second.
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;

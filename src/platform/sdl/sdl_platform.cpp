@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/sdl/desktop_quirks.h"
 #include "platform/sdl/sdl_audio.h"
-#include "platform/sdl/x11_errors.h"
 
 namespace vargo::platform {
 
@@ -63,11 +63,7 @@ SdlPlatform::Video::Video() {
   // Window surfaces go straight to the window system. Without this SDL first opens a hidden OpenGL
   // window to decide, which loads the GL driver: about 90 MB more resident memory and a slower start.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  // Without a runtime directory there is no Wayland session to join, and libwayland would say so on stderr
-  // before the game's own one-line message.
-  if (SDL_getenv("XDG_RUNTIME_DIR") == nullptr)
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-  ignoreLostWakeups();
+  quietDesktopLibraries();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw NoDisplay(std::string("no display available (") + SDL_GetError() + ")");
   }
@@ -165,14 +161,18 @@ void SdlPlatform::select(SDL_Cursor* cursor) {
 void SdlPlatform::messageBox(std::string_view title, std::string_view text) {
   const std::string t(title);
   const std::string m(text);
-  if (SDL_ShowSimpleMessageBox(0, t.c_str(), m.c_str(), nullptr) != 0) {
-    // Neither zenity nor X core fonts: say so, and give the text where it can still be read.
-    std::fprintf(stderr, "vargo: cannot show the message box (%s)\n%s:\n%s\n", SDL_GetError(), t.c_str(),
-                 m.c_str());
-  }
+  const QuitSignalsEndAtOnce quitWhileOpen;
+  const bool shown = SDL_ShowSimpleMessageBox(0, t.c_str(), m.c_str(), nullptr) == 0;
+  const std::string error = SDL_GetError();
   // The box is modal: clicks made while it was open are dropped, not replayed on the screens behind it.
+  // A display that went away meanwhile ends the game here, with its own line.
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
+  if (!shown) {
+    // Neither zenity nor X core fonts: say so, and give the text where it can still be read.
+    std::fprintf(stderr, "vargo: cannot show the message box (%s)\n%s:\n%s\n", error.c_str(), t.c_str(),
+                 m.c_str());
+  }
 }
 
 std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> timeoutMs) {

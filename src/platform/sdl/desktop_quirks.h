@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the libraries under SDL on a Linux desktop would do to the game: end it over a harmless X error,
+// print lines of their own on stderr, keep a quit signal waiting while a modal box is open. On other
+// systems there is nothing to mend and these do nothing.
+
+namespace vargo::platform {
+
+// Call once before SDL starts. Xlib, ALSA and libwayland then say nothing on stderr; a display that goes
+// away ends the game with one line and status 1.
+void quietDesktopLibraries();
+
+// While one lives, SIGINT and SIGTERM end the game at once with status 0. SDL's own handlers only queue a
+// quit, which nobody reads while a modal box runs its own loop; there is nothing to save.
+class QuitSignalsEndAtOnce {
+ public:
+  QuitSignalsEndAtOnce();
+  ~QuitSignalsEndAtOnce();
+  QuitSignalsEndAtOnce(const QuitSignalsEndAtOnce&) = delete;
+  QuitSignalsEndAtOnce& operator=(const QuitSignalsEndAtOnce&) = delete;
+};
+
+}  // namespace vargo::platform

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/sdl/desktop_quirks.h"
+
+namespace vargo::platform {
+
+void quietDesktopLibraries() {}
+
+QuitSignalsEndAtOnce::QuitSignalsEndAtOnce() = default;
+
+QuitSignalsEndAtOnce::~QuitSignalsEndAtOnce() = default;
+
+}  // namespace vargo::platform
