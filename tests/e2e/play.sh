@@ -31,13 +31,13 @@ expect_centred() {
   expect_placed "$1" "$(((DESKTOP_WIDTH - ${size%x*}) / 2)),$(((DESKTOP_HEIGHT - ${size#*x}) / 2))"
 }
 
-# expect_painted KIND: the window shows a picture, not one flat colour.
-expect_painted() {
-  local id colours
-  id=$(wait_window "$1")
-  colours=$(import -window "$id" -format '%k' info: 2>/dev/null)
-  [ "${colours:-0}" -gt 16 ] || fail "$1 shows only $colours colours"
+# expect_painted KIND: the window comes to show a picture, not one flat colour.
+painted() {
+  local colours
+  colours=$(import -window "$(find_window "$1")" -format '%k' info: 2>/dev/null)
+  [ "${colours:-0}" -gt 16 ] || { echo "$1 in ${colours:-0} colours" && false; }
 }
+expect_painted() { wait_for 2 "$1 to show a picture" painted "$1"; }
 
 # bursts FILE: how many separate sounds the device played: runs of sound between 50 ms of silence.
 bursts() {
