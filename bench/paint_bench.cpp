@@ -37,7 +37,7 @@ struct HitScene {
   explicit HitScene(const levels::LevelDef& level) : level(level), painter(level.screen, fonts) {
     showWithTargetsUp(h, level);
     const platform::WindowId window = *h.registry.windowOf(level.name);
-    const ui::Point at = test::centreOf(test::widgetDef(level.screen, ordinarySlot(level).target).rect);
+    const ui::Point at = test::centreOf(test::widgetOf(level.screen, ordinarySlot(level).target).rect);
     h.registry.handle(platform::MouseButton{window, at, true});
     h.registry.handle(platform::MouseButton{window, at, false});
     dirty = screen().takeDirty();

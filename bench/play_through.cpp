@@ -9,11 +9,11 @@
 
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
-#include "drive/game_driver.h"
 #include "drive/heap.h"
 #include "drive/screen_cycle.h"
 #include "media/sound.h"
 #include "platform/sdl/sdl_platform.h"
+#include "support/game_driver.h"
 
 namespace vargo::bench {
 
@@ -52,7 +52,7 @@ int run() {
   int kept = 0;
   {
     app::ScreenRegistry registry(app::screenKinds(), sdl, sound, clock);
-    GameDriver driver(registry, clock);
+    test::GameDriver driver(registry, clock);
     registry.show("Vargo1");
     int steps = 0;
     driver.playThrough([&](std::string_view left) {

@@ -24,7 +24,7 @@ void BM_ShotMiss(benchmark::State& state) {
   const levels::LevelDef& level = levelAt(state.range(0));
   test::Harness h;
   showWithTargetsUp(h, level);
-  const ui::Point at = test::surfacePoint(level.screen);
+  const ui::Point at = test::surfaceOf(level.screen);
   for (auto _ : state) {
     refill(h, level);
     h.click(level.name, at.x, at.y);
@@ -39,7 +39,7 @@ void BM_ShotHit(benchmark::State& state) {
   test::Harness h;
   showWithTargetsUp(h, level);
   ui::Screen& screen = h.screen(level.name);
-  const ui::Point at = test::centreOf(test::widgetDef(level.screen, slot.target).rect);
+  const ui::Point at = test::centreOf(test::widgetOf(level.screen, slot.target).rect);
   for (auto _ : state) {
     state.PauseTiming();
     refill(h, level);

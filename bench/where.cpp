@@ -4,23 +4,12 @@
 //   <title>\t<width> <height>[\t<x> <y>]
 
 #include <cstdio>
-#include <exception>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
-#include "app/screen_kinds.h"
-#include "support/level_play.h"
-
-namespace {
-
-const vargo::ui::ScreenDef* screenNamed(std::string_view name) {
-  for (const vargo::ui::ScreenKind& kind : vargo::app::screenKinds()) {
-    if (kind.name == name)
-      return kind.def;
-  }
-  return nullptr;
-}
-
-}  // namespace
+#include "support/definitions.h"
+#include "support/widget_points.h"
 
 int main(int argc, char** argv) {
   using namespace vargo;
@@ -28,17 +17,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: vargo_where <screen> [<widget>]\n");
     return 2;
   }
-  const ui::ScreenDef* def = screenNamed(argv[1]);
-  if (def == nullptr) {
-    std::fprintf(stderr, "vargo_where: no screen %s\n", argv[1]);
-    return 1;
-  }
   try {
-    std::printf("%.*s\t%d %d", static_cast<int>(def->window.title.size()), def->window.title.data(),
-                def->window.client.width, def->window.client.height);
+    const ui::ScreenDef& def = test::screenDef(argv[1]);
+    std::printf("%.*s\t%d %d", static_cast<int>(def.window.title.size()), def.window.title.data(),
+                def.window.client.width, def.window.client.height);
     if (argc == 3) {
-      const ui::Point at = test::freePointOf(*def, argv[2]);
-      std::printf("\t%d %d", at.x, at.y);
+      const auto at = test::freePointOf(def, argv[2]);
+      if (!at)
+        throw std::logic_error(std::string("every point of ") + argv[2] + " lies under another widget");
+      std::printf("\t%d %d", at->x, at->y);
     }
     std::printf("\n");
     return 0;

@@ -251,8 +251,8 @@ TEST(LevelCatalogue, WindowsAndWiringAreAsWrittenOut) {
 
 TEST(LevelCatalogue, TheSideImageAreasNeverTouch) {
   for (const levels::LevelDef& level : levels::levelCatalogue()) {
-    const ui::Rect left = widgetDef(level.screen, levels::kLeftArea).rect;
-    const ui::Rect right = widgetDef(level.screen, levels::kRightArea).rect;
+    const ui::Rect left = widgetOf(level.screen, levels::kLeftArea).rect;
+    const ui::Rect right = widgetOf(level.screen, levels::kRightArea).rect;
     EXPECT_LT(left.x + left.width, right.x) << level.name << ": a strip of surface lies between them";
   }
 }

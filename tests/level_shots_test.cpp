@@ -170,7 +170,7 @@ TEST(LevelShots, HitHoverCentreAndCoverPicturesAreNoShot) {
   h.show("level1");
   LevelPlay level1(h, "level1");
   level1.hit("Picture4");
-  expectNoShot(h, level1, "Picture10", centreOf(widgetDef(level1.def().screen, "Picture10").rect));
+  expectNoShot(h, level1, "Picture10", centreOf(widgetOf(level1.def().screen, "Picture10").rect));
   level1.moveOver("Image1");
   expectNoShot(h, level1, "Picture1", {250, 300});
 

@@ -64,7 +64,7 @@ const ScreenPointers kPointers[] = {
 P pointerOver(Harness& h, std::string_view screen, std::string_view widget) {
   ui::Screen& s = h.screen(screen);
   if (widget == ui::form) {
-    const ui::Point p = surfaceOf(s);
+    const ui::Point p = surfaceOf(s.def());
     return pointerAfterMove(h, screen, p.x, p.y);
   }
   const bool wasVisible = s.isVisible(widget);
@@ -88,8 +88,8 @@ TEST(Pointers, ThePointerFollowsTheMouseFromScreenToScreen) {
   Harness h;
   h.show("Mise2");
   h.show("level1");
-  const ui::Point onLevel = surfaceOf(h.screen("level1"));
-  const ui::Point onBriefing = surfaceOf(h.screen("Mise2"));
+  const ui::Point onLevel = surfaceOf(h.screen("level1").def());
+  const ui::Point onBriefing = surfaceOf(h.screen("Mise2").def());
   EXPECT_EQ(pointerAfterMove(h, "level1", onLevel.x, onLevel.y), P::LevelCursor);
   EXPECT_EQ(pointerAfterMove(h, "Mise2", onBriefing.x, onBriefing.y), P::Arrow);
   const ui::Point onArrow = pointOn(h.screen("Mise2"), "Image1");

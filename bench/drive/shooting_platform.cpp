@@ -60,13 +60,13 @@ int ShootingPlatform::recordDueTicks(Clock::time_point now) {
 
 platform::InputEvent ShootingPlatform::shoot() {
   const platform::WindowId window = registry_->windowOf(level_.name).value_or(0);
-  ui::Point at = test::surfacePoint(level_.screen);
+  ui::Point at = test::surfaceOf(level_.screen);
   if (const ui::Screen* screen = registry_->loaded(level_.name)) {
     auto up = std::ranges::find_if(level_.slots, [&](const levels::TargetSlot& slot) {
       return slot.target != level_.completionTarget && screen->isVisible(slot.target);
     });
     if (up != level_.slots.end())
-      at = test::centreOf(test::widgetDef(level_.screen, up->target).rect);
+      at = test::centreOf(test::widgetOf(level_.screen, up->target).rect);
   }
   pending_.push_back(platform::MouseButton{window, at, false});
   return platform::MouseButton{window, at, true};

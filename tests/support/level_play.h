@@ -1,32 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Finding places on a level to click at, from its definition: a target, a free spot of an image area, the
-// bare screen surface.
+// Plays one level by widget names: shots at targets and at the bare surface, pointer moves over widgets.
 
 #include <string_view>
 
 #include "levels/level_def.h"
+#include "support/definitions.h"
 #include "support/harness.h"
+#include "support/widget_points.h"
 
 namespace vargo::test {
 
-const levels::LevelDef& levelDef(std::string_view name);
-const ui::WidgetDef& widgetDef(const ui::ScreenDef& screen, std::string_view widget);
-
-ui::Point centreOf(const ui::Rect& rect);
-// A point inside the widget that lies in no other widget's rectangle, visible or not.
-ui::Point freePointOf(const ui::ScreenDef& screen, std::string_view widget);
-// A point of the client area that lies in no widget's rectangle.
-ui::Point surfacePoint(const ui::ScreenDef& screen);
-
-// Plays one level through the harness by widget names.
 class LevelPlay {
  public:
   LevelPlay(Harness& h, std::string_view level);
 
   void miss();
   void clickWidget(std::string_view widget);
-  // Moves to a spot of the widget that no other widget covers, or to its centre.
+  // Moves to a spot of the widget that no other widget covers, else to one where it is topmost now.
   void moveOver(std::string_view widget);
   void moveOnto(std::string_view widget);
   void moveOverSurface();

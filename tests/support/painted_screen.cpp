@@ -2,27 +2,8 @@
 #include "support/painted_screen.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
-
-#include "app/screen_kinds.h"
 
 namespace vargo::test {
-
-const ui::ScreenDef& screenDef(std::string_view kind) {
-  const auto kinds = app::screenKinds();
-  const auto it = std::ranges::find(kinds, kind, &ui::ScreenKind::name);
-  if (it == kinds.end())
-    throw std::logic_error("no screen " + std::string(kind));
-  return *it->def;
-}
-
-const ui::WidgetDef& widgetOf(const ui::ScreenDef& def, std::string_view widget) {
-  const auto it = std::ranges::find(def.widgets, widget, &ui::WidgetDef::name);
-  if (it == def.widgets.end())
-    throw std::logic_error("no widget " + std::string(widget));
-  return *it;
-}
 
 ui::Colour rgb(std::uint32_t argb) {
   return {static_cast<std::uint8_t>(argb >> 16), static_cast<std::uint8_t>(argb >> 8),

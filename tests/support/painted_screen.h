@@ -10,14 +10,12 @@
 #include "media/fonts.h"
 #include "media/image.h"
 #include "media/painter.h"
+#include "support/definitions.h"
 #include "ui/clock.h"
 #include "ui/colour.h"
 #include "ui/screen.h"
 
 namespace vargo::test {
-
-const ui::ScreenDef& screenDef(std::string_view kind);
-const ui::WidgetDef& widgetOf(const ui::ScreenDef& def, std::string_view widget);
 
 // The RGB of an ARGB pixel.
 ui::Colour rgb(std::uint32_t argb);

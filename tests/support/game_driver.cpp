@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drive/game_driver.h"
+#include "support/game_driver.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "support/level_play.h"
+#include "support/definitions.h"
+#include "support/widget_points.h"
 
-namespace vargo::bench {
+namespace vargo::test {
 
 namespace {
 
@@ -23,16 +24,6 @@ constexpr Step kRoad[] = {
     {"About", "Label3"},  {"Uniforma", "Label4"}, {"About", "Image3"}, {"akce", "Label3"},
     {"About", "Image1"},  {"Vargo1", "Image2"},
 };
-
-// A spot of the widget that no other widget covers, or its centre when others cover all of it (an image
-// area laid exactly over a label, above it).
-ui::Point pointOn(const ui::ScreenDef& screen, std::string_view widget) {
-  try {
-    return test::freePointOf(screen, widget);
-  } catch (const std::logic_error&) {
-    return test::centreOf(test::widgetDef(screen, widget).rect);
-  }
-}
 
 constexpr int kMaxLevelSteps = 200'000;  // far more than any level needs: a way lost is an error, not a hang
 constexpr ui::Millis kWaitStep = 10;
@@ -53,7 +44,7 @@ void GameDriver::clickWidget(std::string_view kind, std::string_view widget) {
   const ui::Screen* screen = registry_.loaded(kind);
   if (screen == nullptr)
     throw std::logic_error(std::string(kind) + " is not loaded");
-  click(kind, pointOn(screen->def(), widget));
+  click(kind, steadyPointOn(*screen, widget));
 }
 
 void GameDriver::advance(ui::Millis ms) {
@@ -76,7 +67,7 @@ void GameDriver::winLevel(const levels::LevelDef& level) {
     if (step > kMaxLevelSteps)
       throw std::runtime_error(std::string(level.name) + " was not won");
     if (const levels::TargetSlot* slot = upTarget(level)) {
-      click(level.name, test::centreOf(test::widgetDef(level.screen, slot->target).rect));
+      click(level.name, pointOn(*registry_.loaded(level.name), slot->target));
     } else {
       advance(kWaitStep);
     }
@@ -88,7 +79,7 @@ void GameDriver::playThrough(const std::function<void(std::string_view)>& afterS
     if (registry_.loaded(step.screen) == nullptr)
       throw std::runtime_error("the play-through expected " + std::string(step.screen) + " to be loaded");
     if (step.widget.empty()) {
-      winLevel(test::levelDef(step.screen));
+      winLevel(levelDef(step.screen));
     } else {
       clickWidget(step.screen, step.widget);
     }
@@ -97,4 +88,4 @@ void GameDriver::playThrough(const std::function<void(std::string_view)>& afterS
   }
 }
 
-}  // namespace vargo::bench
+}  // namespace vargo::test

@@ -10,7 +10,7 @@
 #include "levels/level_def.h"
 #include "ui/clock.h"
 
-namespace vargo::bench {
+namespace vargo::test {
 
 class GameDriver {
  public:
@@ -18,11 +18,11 @@ class GameDriver {
 
   // Moves the pointer to `at` on the screen's window and clicks there, then presents what changed.
   void click(std::string_view kind, ui::Point at);
-  // Clicks a spot of the widget that no other widget covers, else its centre.
+  // Clicks a spot of the widget that no other widget covers, else one where it is topmost now.
   void clickWidget(std::string_view kind, std::string_view widget);
   // Lets time pass, delivering every tick at its deadline.
   void advance(ui::Millis ms);
-  // Shoots whatever target is up, waiting out reloads, until the level is won.
+  // Shoots whatever target is up, waiting out reloads, until the level hands over.
   void winLevel(const levels::LevelDef& level);
   // From the main menu through the five missions to the victory page, the information screens, back to
   // the menu and out through its quit button. `afterStep` is told the screen each step left.
@@ -35,4 +35,4 @@ class GameDriver {
   ui::ManualClock& clock_;
 };
 
-}  // namespace vargo::bench
+}  // namespace vargo::test
