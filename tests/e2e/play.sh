@@ -49,17 +49,32 @@ bursts() {
 
 # ---- the road through the first level ----
 
-# A shot that the level takes changes its magazine label; spaced so that each shot sound plays out.
+# played_out FILE SIZE: the device played a sound after its first SIZE bytes, and silence since.
+played_out() {
+  local size
+  size=$(stat -c %s "$1")
+  [ -n "$(tail -c +$(($2 + 1)) "$1" | tr -d '\0' | head -c 1)" ] || { echo "no sound after byte $2" && false; }
+  # 100 ms of 16-bit stereo at 44.1 kHz
+  [ -z "$(tail -c 17640 "$1" | tr -d '\0' | head -c 1)" ] || { echo "still sounding at byte $size" && false; }
+}
+
+# heard_out SIZE: the sound started after SIZE bytes of the device's file has played out. Waiting for the
+# silence after each sound keeps the sounds apart however late the device's thread runs.
+heard_out() { wait_for 2 "a sound after byte $1 to play out" played_out "$dir/sound.raw" "$1"; }
+sound_bytes() { stat -c %s "$dir/sound.raw" 2>/dev/null || echo 0; }
+
+# A shot that the level takes changes its magazine label, and its sound plays out.
 shot_at() {
-  local before
+  local before bytes
   before=$(region level1 528 280 33 25)
+  bytes=$(sound_bytes)
   click level1 "$1" "$2"
   wait_change level1 528 280 33 25 "$before" 2
-  sleep 0.5
+  heard_out "$bytes"
 }
 
 road_level() {
-  local dir target score
+  local dir target score bytes
   dir=$(game_folder level)
   start_x
   start_game "$dir" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/sound.raw" SDL_DISKAUDIODELAY=5
@@ -89,22 +104,26 @@ road_level() {
   wait_change level1 12 90 67 121 "$target" 5
   target=$(region level1 12 90 67 121)
 
-  note "a hit: the score changes and the gunman is hit"
-  shot_at 45 150
-  [ "$(region level1 24 280 65 25)" != "$score" ] || fail "a hit left the score as it was"
-  [ "$(region level1 12 90 67 121)" != "$target" ] || fail "the gunman still stands after the hit"
+  # A gunman stands until he is hit, then stays down for 2.6 s: looked at at once, his place shows the hit.
+  note "a hit: the gunman falls and the score changes"
+  bytes=$(sound_bytes)
+  click level1 45 150
+  wait_change level1 12 90 67 121 "$target" 2
+  wait_change level1 24 280 65 25 "$score" 2
+  heard_out "$bytes"
 
   note "misses to the end of the magazine"
   score=$(region level1 24 280 65 25)
   for _ in 1 2 3 4 5 6 7 8; do shot_at 300 20; done
   [ "$(region level1 24 280 65 25)" = "$score" ] || fail "a miss changed the score"
+  bytes=$(sound_bytes)
   click level1 300 20
 
   note "the reload: its window comes up centred over the level and goes within three seconds"
   wait_window nabíjení 2 >/dev/null
   expect_centred nabíjení
   wait_gone nabíjení 4
-  sleep 1 # the reload sound plays out
+  heard_out "$bytes"
   shot_at 300 20
 
   note "ten shots, the reload and one more were heard"
