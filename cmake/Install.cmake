@@ -5,6 +5,7 @@
 #   /usr/games/vargo                                           the game (the Debian package)
 #   <prefix>/share/vargo/data/*.wav                            its sounds, read from data/ under the working
 #                                                              directory: the launcher starts it in share/vargo
+#   <prefix>/share/vargo/images/{2x,3x,4x}/*.png               its pictures at scales 2 to 4
 #   <prefix>/share/applications/org.example.vargo.desktop      the launcher
 #   <prefix>/share/metainfo/org.example.vargo.metainfo.xml     software-centre description
 #   <prefix>/share/icons/hicolor/{16x16,...,256x256,scalable}/apps/vargo.{png,svg}   the crosshair icon
@@ -52,6 +53,9 @@ vargo_install_game(debian ${VARGO_DEBIAN_BIN_DIR})
 
 install(FILES data/vystrel.wav data/vystrel2.wav data/vystrel3.wav data/reload.wav
         DESTINATION ${VARGO_GAME_DIR}/data COMPONENT game)
+foreach(k IN LISTS VARGO_RASTER_SCALES)
+  install(DIRECTORY ${CMAKE_BINARY_DIR}/images/${k}x DESTINATION ${VARGO_GAME_DIR}/images COMPONENT game)
+endforeach()
 install(FILES packaging/${VARGO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
         COMPONENT game)
 install(FILES packaging/copyright DESTINATION ${VARGO_DOC_DIR} COMPONENT game)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <sstream>
 #include <string>
@@ -87,3 +88,25 @@ TEST(CommandLine, AnOptionTakesItsArgumentFromTheNextWordOrAfterAnEqualsSign) {
 }
 
 }  // namespace
+
+TEST(CommandLine, TheScaleIsAWholeNumberFromOneToFourFromTheLineOrTheEnvironment) {
+  for (const char* bad : {"0", "9", "abc", "2x", ""}) {
+    const Outcome r = run(std::array{"vargo", "--scale", bad});
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_TRUE(r.err.starts_with("vargo: ") && r.err.find("vargo:", 1) == std::string::npos) << r.err;
+    std::ostringstream err;
+    vargo::app::Settings settings;
+    EXPECT_EQ(vargo::app::readEnvironment(bad, settings, err), 2) << bad;
+    EXPECT_EQ(std::ranges::count(err.str(), '\n'), 1) << err.str();
+    EXPECT_TRUE(err.str().starts_with("vargo: VARGO_SCALE: ")) << err.str();
+  }
+  std::ostringstream out, err;
+  vargo::app::Settings settings;
+  const std::array argv{"vargo", "--scale=3"};
+  EXPECT_EQ(vargo::app::readCommandLine(2, argv.data(), settings, out, err), std::nullopt);
+  EXPECT_EQ(vargo::app::readEnvironment("abc", settings, err), std::nullopt) << "the line overrides it";
+  EXPECT_EQ(settings.scale, 3);
+  vargo::app::Settings fromEnvironment;
+  EXPECT_EQ(vargo::app::readEnvironment("4", fromEnvironment, err), std::nullopt);
+  EXPECT_EQ(fromEnvironment.scale, 4);
+}

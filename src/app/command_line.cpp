@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
+
+#include "media/scale.h"
 
 namespace vargo::app {
 
@@ -30,6 +33,10 @@ constexpr std::array kOptions{
     Option{.name = "--version",
            .help = "print the version and the licence and exit",
            .apply = [](Command& c, std::string_view) { return request(c, Request::version); }},
+    Option{.name = "--scale",
+           .argument = "K",
+           .help = "draw every window K times its size, K from 1 to 4",
+           .apply = [](Command& c, std::string_view k) { return readScale(k, c.settings); }},
 };
 
 const Option* find(std::span<const Option> table, std::string_view name) {
@@ -68,6 +75,27 @@ std::string shown(const Option& o) {
 }
 
 }  // namespace
+
+std::string readScale(std::string_view text, Settings& settings) {
+  int k = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), k);
+  if (error != std::errc() || end != text.data() + text.size() || k < media::Scale::kMin ||
+      k > media::Scale::kMax) {
+    return "the scale must be a whole number from 1 to 4, not '" + std::string(text) + "'";
+  }
+  settings.scale = k;
+  return {};
+}
+
+std::optional<int> readEnvironment(const char* scale, Settings& settings, std::ostream& err) {
+  if (scale == nullptr || settings.scale)
+    return std::nullopt;
+  const std::string error = readScale(scale, settings);
+  if (error.empty())
+    return std::nullopt;
+  err << "vargo: " << kScaleVariable << ": " << error << '\n';
+  return 2;
+}
 
 std::span<const Option> options() {
   return kOptions;
@@ -112,7 +140,8 @@ std::optional<int> readCommandLine(int argc, const char* const argv[], Settings&
     case Request::play:
       break;
   }
-  settings = parsed.command.settings;
+  if (parsed.command.settings.scale)
+    settings.scale = parsed.command.settings.scale;
   return std::nullopt;
 }
 

@@ -12,7 +12,20 @@
 namespace vargo::app {
 
 // What the options set for the game's run.
-struct Settings {};
+struct Settings {
+  std::optional<int> scale;  // the windows' whole scale factor; the desktop's own when empty
+};
+
+// The environment variable that sets the scale; --scale overrides it.
+inline constexpr const char* kScaleVariable = "VARGO_SCALE";
+
+// Reads a scale factor, a whole number from 1 to 4, into settings; returns an error message for anything
+// else, or an empty string.
+std::string readScale(std::string_view text, Settings& settings);
+
+// Reads the scale variable's value (nullptr when it is not set) into settings that have no scale yet.
+// Returns exit status 2 after printing one line to err when the value is bad, nothing when the game goes on.
+std::optional<int> readEnvironment(const char* scale, Settings& settings, std::ostream& err);
 
 // What the command line asks the program to do.
 enum class Request { play, help, version };
@@ -49,7 +62,8 @@ void printUsage(std::span<const Option> table, std::ostream& out);
 
 // Reads the program's command line (argv[0] is the program's name). Returns the exit status when the
 // program ends here: 0 after --help or --version, printed to out; 2 after a bad line, which prints one
-// line and the usage to err. Returns nothing when the game is to be played with the settings it wrote.
+// line and the usage to err. Returns nothing when the game is to be played with the settings it wrote over
+// those already there.
 std::optional<int> readCommandLine(int argc, const char* const argv[], Settings& settings, std::ostream& out,
                                    std::ostream& err);
 

@@ -14,8 +14,9 @@ namespace vargo::app {
 
 // A screen's window and live widgets, which exist only while it is loaded.
 struct ScreenRegistry::Loaded {
-  Loaded(const ui::ScreenDef& def, const ui::Clock& clock, media::Fonts& fonts, platform::WindowId window)
-      : screen(def, clock), painter(def, fonts), window(window) {}
+  Loaded(const ui::ScreenDef& def, const ui::Clock& clock, media::Fonts& fonts, media::Scale scale,
+         platform::WindowId window)
+      : screen(def, clock), painter(def, fonts, scale), window(window) {}
 
   ui::Screen screen;
   media::ScreenPainter painter;
@@ -27,22 +28,23 @@ namespace {
 
 constexpr ui::Point kLevelCursorHotSpot{24, 24};  // the centre of the crosshair's ring
 
-platform::WindowSpec windowSpec(const ui::WindowDef& w) {
-  platform::WindowSpec spec{std::string(w.title), w.client, std::nullopt};
+// A window's place follows the same rules in desktop pixels divided by k: centred, or k times its place.
+platform::WindowSpec windowSpec(const ui::WindowDef& w, media::Scale scale) {
+  platform::WindowSpec spec{std::string(w.title), scale.of(w.client), std::nullopt};
   if (!w.placement.centred)
-    spec.position = w.placement.at;
+    spec.position = scale.of(w.placement.at);
   return spec;
 }
 
 }  // namespace
 
 ScreenRegistry::ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::Platform& platform,
-                               media::SoundPlayer& sound, const ui::Clock& clock)
-    : platform_(platform), sound_(sound), clock_(clock) {
+                               media::SoundPlayer& sound, const ui::Clock& clock, media::Scale scale)
+    : platform_(platform), sound_(sound), clock_(clock), scale_(scale) {
   for (const ui::ScreenKind& kind : kinds)
     slots_.push_back({&kind, nullptr, nullptr});
-  if (const media::Image cursor = media::Image::decode("cursor")) {
-    levelCursor_ = platform_.createCursor(cursor.pixels(), kLevelCursorHotSpot);
+  if (const media::Image cursor = media::Image::decode("cursor", scale_)) {
+    levelCursor_ = platform_.createCursor(cursor.pixels(), scale_.of(kLevelCursorHotSpot));
   }
 }
 
@@ -69,10 +71,10 @@ ScreenRegistry::Slot* ScreenRegistry::slotOfWindow(platform::WindowId window) {
 
 void ScreenRegistry::load(Slot& s) {
   const ui::ScreenDef& def = *s.kind->def;
-  const platform::WindowId window = platform_.openWindow(windowSpec(def.window));
-  s.loaded = std::make_unique<Loaded>(def, clock_, fonts_, window);
+  const platform::WindowId window = platform_.openWindow(windowSpec(def.window, scale_));
+  s.loaded = std::make_unique<Loaded>(def, clock_, fonts_, scale_, window);
   if (!def.window.icon.empty()) {
-    if (const media::Image icon = media::Image::decode(def.window.icon))
+    if (const media::Image icon = media::Image::decode(def.window.icon, scale_))
       platform_.setWindowIcon(window, icon.pixels());
   }
   run(s, {ui::EventKind::Load, ui::form});
@@ -193,15 +195,15 @@ void ScreenRegistry::handle(const platform::InputEvent& event) {
 
 void ScreenRegistry::mouseButton(const platform::MouseButton& button) {
   if (Slot* s = slotOfWindow(button.window)) {
-    if (auto click = s->loaded->input.button(s->loaded->screen, button.at, button.pressed))
+    if (auto click = s->loaded->input.button(s->loaded->screen, scale_.logical(button.at), button.pressed))
       run(*s, *click);
   }
 }
 
 void ScreenRegistry::mouseMove(const platform::MouseMove& move) {
-  lastMouse_ = move;
+  lastMouse_ = platform::MouseMove{move.window, scale_.logical(move.at)};
   if (Slot* s = slotOfWindow(move.window)) {
-    if (auto event = s->loaded->input.move(s->loaded->screen, move.at))
+    if (auto event = s->loaded->input.move(s->loaded->screen, lastMouse_->at))
       run(*s, *event);
   }
 }
@@ -285,7 +287,11 @@ void ScreenRegistry::present() {
     if (dirty.empty())
       continue;
     s.loaded->painter.paint(s.loaded->screen, dirty);
-    platform_.present(s.loaded->window, s.loaded->painter.pixels(), dirty);
+    std::vector<ui::Rect> device;
+    device.reserve(dirty.size());
+    for (const ui::Rect& r : dirty)
+      device.push_back(scale_.of(r));
+    platform_.present(s.loaded->window, s.loaded->painter.pixels(), device);
   }
 }
 

@@ -2,7 +2,8 @@
 #pragma once
 // The registry of the sixteen screens: one slot per kind, filled by the kind's first show and never emptied.
 // It loads and unloads screens, delivers mouse input and timer ticks to their handlers, paints what changed
-// and ends the program when the last loaded screen is gone.
+// and ends the program when the last loaded screen is gone. Screens are laid out in logical pixels; the
+// windows, their pixels and the mouse are in device pixels, k times as many.
 
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 
 #include "media/fonts.h"
 #include "media/painter.h"
+#include "media/scale.h"
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "ui/host.h"
@@ -24,7 +26,7 @@ namespace vargo::app {
 class ScreenRegistry final : public ui::Host {
  public:
   ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::Platform& platform,
-                 media::SoundPlayer& sound, const ui::Clock& clock);
+                 media::SoundPlayer& sound, const ui::Clock& clock, media::Scale scale = {});
   ~ScreenRegistry() override;
 
   // ui::Host
@@ -82,11 +84,12 @@ class ScreenRegistry final : public ui::Host {
   platform::Platform& platform_;
   media::SoundPlayer& sound_;
   const ui::Clock& clock_;
+  media::Scale scale_;
   media::Fonts fonts_;
   std::vector<Slot> slots_;
   std::vector<std::unique_ptr<Loaded>> unloaded_;  // kept until the running handler has returned
   std::optional<platform::CursorId> levelCursor_;
-  std::optional<platform::MouseMove> lastMouse_;
+  std::optional<platform::MouseMove> lastMouse_;  // in logical pixels
   bool ended_ = false;
 };
 

@@ -39,13 +39,15 @@ void fillBeyond(SDL_Surface* canvas, const ui::Rect& rect, ui::Size covered, ui:
   fill(canvas, {rect.x, rect.y + covered.height, coveredWidth, rect.height - covered.height}, colour);
 }
 
-void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Colour bottomRight) {
+void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Colour bottomRight,
+           int thickness) {
   if (rect.empty())
     return;
-  fill(canvas, {rect.x, rect.y, rect.width, 1}, topLeft);
-  fill(canvas, {rect.x, rect.y, 1, rect.height}, topLeft);
-  fill(canvas, {rect.x, rect.bottom() - 1, rect.width, 1}, bottomRight);
-  fill(canvas, {rect.right() - 1, rect.y, 1, rect.height}, bottomRight);
+  const int t = thickness;
+  fill(canvas, {rect.x, rect.y, rect.width, t}, topLeft);
+  fill(canvas, {rect.x, rect.y, t, rect.height}, topLeft);
+  fill(canvas, {rect.x, rect.bottom() - t, rect.width, t}, bottomRight);
+  fill(canvas, {rect.right() - t, rect.y, t, rect.height}, bottomRight);
 }
 
 void copy(SDL_Surface* canvas, const SDL_Surface* picture, ui::Size part, ui::Point at) {

@@ -17,8 +17,10 @@ void fill(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour colour);
 // Fills only what an opaque picture of size `covered` at rect's top-left corner leaves of rect: the strips
 // at the right and at the bottom, so that nothing is painted twice.
 void fillBeyond(SDL_Surface* canvas, const ui::Rect& rect, ui::Size covered, ui::Colour colour);
-// A one-pixel frame just inside rect: top and left edges in one colour, bottom and right in the other.
-void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Colour bottomRight);
+// A frame `thickness` pixels wide just inside rect: top and left edges in one colour, bottom and right in
+// the other.
+void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Colour bottomRight,
+           int thickness = 1);
 // Copies the top-left `part` of an opaque picture to `at`, replacing what was there.
 void copy(SDL_Surface* canvas, const SDL_Surface* picture, ui::Size part, ui::Point at);
 // Blends the top-left `part` of a picture with transparent pixels over what is there, to `at`.

@@ -33,8 +33,9 @@ void warnOnce(const ui::FontSpec& spec) {
 
 }  // namespace
 
-bool Fonts::Less::operator()(const ui::FontSpec& a, const ui::FontSpec& b) const {
-  return std::tuple(a.face, a.points, a.weight) < std::tuple(b.face, b.points, b.weight);
+bool Fonts::Less::operator()(const Key& a, const Key& b) const {
+  return std::tuple(a.spec.face, a.spec.points, a.spec.weight, a.scale) <
+         std::tuple(b.spec.face, b.spec.points, b.spec.weight, b.scale);
 }
 
 Fonts::Fonts(FontFinder finder) : finder_(std::move(finder)), ready_(TTF_Init() == 0) {}
@@ -48,10 +49,11 @@ Fonts::~Fonts() {
     TTF_Quit();
 }
 
-TTF_Font* Fonts::font(const ui::FontSpec& spec) {
-  auto it = open_.find(spec);
+TTF_Font* Fonts::font(const ui::FontSpec& spec, Scale scale) {
+  const Key key{spec, scale.k};
+  auto it = open_.find(key);
   if (it == open_.end()) {
-    it = open_.emplace(spec, open(spec)).first;
+    it = open_.emplace(key, open(key)).first;
     if (it->second == nullptr)
       warnOnce(spec);
   }
@@ -59,13 +61,13 @@ TTF_Font* Fonts::font(const ui::FontSpec& spec) {
 }
 
 // TrueType sizes are points at 72 dots per inch, so opening at the pixel size gives that em height.
-TTF_Font* Fonts::open(const ui::FontSpec& spec) const {
+TTF_Font* Fonts::open(const Key& key) const {
   if (!ready_)
     return nullptr;
-  const std::optional<FontFile> file = finder_(spec.face, spec.bold());
+  const std::optional<FontFile> file = finder_(key.spec.face, key.spec.bold());
   if (!file)
     return nullptr;
-  TTF_Font* font = TTF_OpenFontIndex(file->path.c_str(), spec.pixels(), file->index);
+  TTF_Font* font = TTF_OpenFontIndex(file->path.c_str(), key.spec.pixels() * key.scale, file->index);
   if (font != nullptr && file->embolden)
     TTF_SetFontStyle(font, TTF_STYLE_BOLD);
   return font;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "media/font_match.h"
+#include "media/scale.h"
 #include "ui/font.h"
 
 typedef struct _TTF_Font TTF_Font;
@@ -23,18 +24,22 @@ class Fonts {
   Fonts(const Fonts&) = delete;
   Fonts& operator=(const Fonts&) = delete;
 
-  // The opened font for a spec, or nullptr when no installed font can stand in for it. The first miss of
-  // the run prints one warning; the game goes on without that text.
-  TTF_Font* font(const ui::FontSpec& spec);
+  // The opened font for a spec at k times its size, or nullptr when no installed font can stand in for
+  // it. The first miss of the run prints one warning; the game goes on without that text.
+  TTF_Font* font(const ui::FontSpec& spec, Scale scale = {});
 
  private:
-  struct Less {
-    bool operator()(const ui::FontSpec& a, const ui::FontSpec& b) const;
+  struct Key {
+    ui::FontSpec spec;
+    int scale;
   };
-  TTF_Font* open(const ui::FontSpec& spec) const;
+  struct Less {
+    bool operator()(const Key& a, const Key& b) const;
+  };
+  TTF_Font* open(const Key& key) const;
 
   FontFinder finder_;
-  std::map<ui::FontSpec, TTF_Font*, Less> open_;
+  std::map<Key, TTF_Font*, Less> open_;
   bool ready_ = false;
 };
 

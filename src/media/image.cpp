@@ -5,7 +5,9 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <string>
 
+#include "media/data_folder.h"
 #include "media/embedded_images.h"
 
 namespace vargo::media {
@@ -16,12 +18,31 @@ std::span<const unsigned char> findEmbeddedImage(std::string_view name) {
   return it == images.end() ? std::span<const unsigned char>{} : it->png;
 }
 
-Image Image::decode(std::string_view name) {
+std::filesystem::path rasterFolder(Scale scale) {
+  const std::filesystem::path folder =
+      dataFile("images/" + std::to_string(scale.k) + "x", installedDataFolder());
+  std::error_code error;
+  return std::filesystem::is_directory(folder, error) ? folder : std::filesystem::path();
+}
+
+namespace {
+
+sdl::RWopsPtr openPng(std::string_view name, Scale scale) {
+  if (scale.k == 1) {
+    const auto png = findEmbeddedImage(name);
+    return sdl::RWopsPtr(png.empty() ? nullptr
+                                     : SDL_RWFromConstMem(png.data(), static_cast<int>(png.size())));
+  }
+  const std::filesystem::path folder = rasterFolder(scale);
+  const std::filesystem::path file = folder / (std::string(name) + ".png");
+  return sdl::RWopsPtr(folder.empty() ? nullptr : SDL_RWFromFile(file.string().c_str(), "rb"));
+}
+
+}  // namespace
+
+Image Image::decode(std::string_view name, Scale scale) {
   Image image;
-  const auto png = findEmbeddedImage(name);
-  if (png.empty())
-    return image;
-  const sdl::RWopsPtr rw(SDL_RWFromConstMem(png.data(), static_cast<int>(png.size())));
+  const sdl::RWopsPtr rw = openPng(name, scale);
   const sdl::SurfacePtr loaded(rw ? IMG_LoadPNG_RW(rw.get()) : nullptr);
   if (loaded)
     image.surface_.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// An embedded image decoded to 32-bit ARGB pixels. Decoded when a screen loads, released when it unloads.
+// A picture decoded to 32-bit ARGB pixels. Decoded when a screen loads, released when it unloads. At scale 1
+// the pictures are built into the executable; at k they are PNG files rasterised from the same drawings at
+// k times their size when the game was built, in images/<k>x of the data folder.
 
+#include <filesystem>
 #include <string_view>
+
+#include "media/scale.h"
 
 #include "platform/platform.h"
 #include "platform/sdl/sdl_ptrs.h"
@@ -11,8 +16,8 @@ namespace vargo::media {
 
 class Image {
  public:
-  // The named embedded image; an empty Image when there is none or it does not decode.
-  static Image decode(std::string_view name);
+  // The named picture at the scale; an empty Image when there is none or it does not decode.
+  static Image decode(std::string_view name, Scale scale = {});
 
   Image() = default;
   explicit operator bool() const { return surface_ != nullptr; }
@@ -23,5 +28,8 @@ class Image {
  private:
   sdl::SurfacePtr surface_;
 };
+
+// The folder of the pictures at a scale above 1; empty when it is not there.
+std::filesystem::path rasterFolder(Scale scale);
 
 }  // namespace vargo::media

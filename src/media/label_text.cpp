@@ -9,13 +9,14 @@
 
 namespace vargo::media {
 
-void LabelText::draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area) {
+void LabelText::draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area,
+                     Scale scale) {
   if (!rendered_ || caption_ != label.caption)
-    render(label, fonts.font(label.def->font));
-  const ui::Rect& rect = label.def->rect;
+    render(label, fonts.font(label.def->font, scale), scale);
+  const ui::Rect rect = scale.of(label.def->rect);
   SDL_Rect oldClip;
   SDL_GetClipRect(canvas, &oldClip);
-  clipTo(canvas, intersection(rect, area));
+  clipTo(canvas, intersection(rect, scale.of(area)));
   for (const Line& line : lines_) {
     SDL_Rect at{rect.x, rect.y + line.top, 0, 0};
     SDL_BlitSurface(line.pixels.get(), nullptr, canvas, &at);
@@ -23,7 +24,7 @@ void LabelText::draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts,
   SDL_SetClipRect(canvas, &oldClip);
 }
 
-void LabelText::render(const ui::Widget& label, TTF_Font* font) {
+void LabelText::render(const ui::Widget& label, TTF_Font* font, Scale scale) {
   caption_ = label.caption;
   rendered_ = true;
   lines_.clear();
@@ -39,8 +40,8 @@ void LabelText::render(const ui::Widget& label, TTF_Font* font) {
   const SDL_Color colour{def.textColour.red, def.textColour.green, def.textColour.blue, SDL_ALPHA_OPAQUE};
   const int skip = TTF_FontLineSkip(font);
   int top = 0;
-  for (std::string_view line : layoutText(caption_, def.rect.width, measure)) {
-    if (top >= def.rect.height)
+  for (std::string_view line : layoutText(caption_, scale.of(def.rect.width), measure)) {
+    if (top >= scale.of(def.rect.height))
       break;
     if (!line.empty()) {
       text.assign(line);

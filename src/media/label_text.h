@@ -14,15 +14,16 @@ namespace vargo::media {
 
 class LabelText {
  public:
-  // Draws the label's caption at its rectangle, clipped to that rectangle and to `area`.
-  void draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area);
+  // Draws the label's caption at its rectangle, clipped to that rectangle and to `area` (logical), with
+  // its font at k times its size, laid out in the label's width at k.
+  void draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts, const ui::Rect& area, Scale scale);
 
  private:
   struct Line {
     sdl::SurfacePtr pixels;
-    int top;  // from the top of the label
+    int top;  // device pixels from the top of the label
   };
-  void render(const ui::Widget& label, TTF_Font* font);
+  void render(const ui::Widget& label, TTF_Font* font, Scale scale);
 
   std::string caption_;
   bool rendered_ = false;

@@ -28,8 +28,8 @@ bool fullyOpaque(const Image& image) {
 
 }  // namespace
 
-ScreenPainter::Picture ScreenPainter::Picture::decode(std::string_view name) {
-  Picture p{Image::decode(name)};
+ScreenPainter::Picture ScreenPainter::Picture::decode(std::string_view name, Scale scale) {
+  Picture p{Image::decode(name, scale)};
   if (p.image) {
     p.opaque = fullyOpaque(p.image);
     SDL_SetSurfaceBlendMode(p.image.surface(), SDL_BLENDMODE_BLEND);
@@ -44,17 +44,19 @@ void ScreenPainter::Picture::draw(SDL_Surface* canvas, ui::Size part, ui::Point 
     blend(canvas, image.surface(), part, at);
 }
 
-ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts)
+ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale)
     : fonts_(fonts),
-      canvas_(SDL_CreateRGBSurfaceWithFormat(0, def.window.client.width, def.window.client.height, 32,
+      scale_(scale),
+      canvas_(SDL_CreateRGBSurfaceWithFormat(0, scale.of(def.window.client.width),
+                                             scale.of(def.window.client.height), 32,
                                              SDL_PIXELFORMAT_ARGB8888)),
-      background_(Picture::decode(def.window.picture)),
+      background_(Picture::decode(def.window.picture, scale)),
       labels_(def.widgets.size()) {
   if (!canvas_)
     throw std::runtime_error(std::string("cannot make a canvas for a screen: ") + SDL_GetError());
   pictures_.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
-    pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Picture::decode(w.picture) : Picture{});
+    pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Picture::decode(w.picture, scale) : Picture{});
   }
 }
 
@@ -69,8 +71,8 @@ void ScreenPainter::paint(const ui::Screen& screen, std::span<const ui::Rect> ar
 }
 
 void ScreenPainter::paintArea(const ui::Screen& screen, const ui::Rect& area) {
-  clipTo(canvas_.get(), area);
-  const ui::Size client = screen.def().window.client;
+  clipTo(canvas_.get(), scale_.of(area));
+  const ui::Size client = scale_.of(screen.def().window.client);
   fillBeyond(canvas_.get(), {0, 0, client.width, client.height}, background_.covers(),
              screen.def().window.background);
   if (background_.image)
@@ -89,10 +91,10 @@ void ScreenPainter::paintWidget(const ui::Widget& widget, std::size_t index, con
       paintPicture(widget, index);
       break;
     case ui::WidgetKind::Label:
-      labels_[index].draw(canvas_.get(), widget, fonts_, area);
+      labels_[index].draw(canvas_.get(), widget, fonts_, area, scale_);
       break;
     case ui::WidgetKind::ProgressBar:
-      drawProgressBar(canvas_.get(), widget.def->rect, widget.value);
+      drawProgressBar(canvas_.get(), widget.def->rect, widget.value, scale_);
       break;
     case ui::WidgetKind::ImageArea:
       break;
@@ -100,14 +102,14 @@ void ScreenPainter::paintWidget(const ui::Widget& widget, std::size_t index, con
 }
 
 // The background colour, then the picture at natural size from the top-left corner, clipped to the
-// rectangle; a bordered picture starts one pixel in, inside its frame.
+// rectangle; a bordered picture starts one logical pixel in, inside its frame.
 void ScreenPainter::paintPicture(const ui::Widget& widget, std::size_t index) {
   const ui::WidgetDef& def = *widget.def;
-  const int inset = def.border ? 1 : 0;
+  const ui::Rect rect = scale_.of(def.rect);
+  const int inset = def.border ? scale_.k : 0;
   if (def.border)
-    frame(canvas_.get(), def.rect, ui::palette::windowFrame, ui::palette::windowFrame);
-  const ui::Rect inner{def.rect.x + inset, def.rect.y + inset, def.rect.width - 2 * inset,
-                       def.rect.height - 2 * inset};
+    frame(canvas_.get(), rect, ui::palette::windowFrame, ui::palette::windowFrame, inset);
+  const ui::Rect inner{rect.x + inset, rect.y + inset, rect.width - 2 * inset, rect.height - 2 * inset};
   const Picture& picture = pictures_[index];
   fillBeyond(canvas_.get(), inner, picture.covers(), def.background);
   if (picture.image)

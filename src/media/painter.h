@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints one loaded screen into its own ARGB buffer: background colour, background picture, then the
-// widgets from the bottom of the stacking order up. Only the given areas are repainted.
+// widgets from the bottom of the stacking order up. Only the given areas are repainted. The screen is laid
+// out in logical pixels and painted at k times its size: a widget paints exactly k times its rectangle.
 
 #include <span>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "media/fonts.h"
 #include "media/image.h"
 #include "media/label_text.h"
+#include "media/scale.h"
 #include "platform/sdl/sdl_ptrs.h"
 #include "ui/screen.h"
 
@@ -16,10 +18,13 @@ namespace vargo::media {
 
 class ScreenPainter {
  public:
-  ScreenPainter(const ui::ScreenDef& def, Fonts& fonts);
+  ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale = {});
 
+  // Repaints the given logical areas.
   void paint(const ui::Screen& screen, std::span<const ui::Rect> areas);
+  // The painted client area in device pixels.
   platform::Pixels pixels() const;
+  Scale scale() const { return scale_; }
 
  private:
   void paintArea(const ui::Screen& screen, const ui::Rect& area);
@@ -32,7 +37,7 @@ class ScreenPainter {
     Image image;
     bool opaque = false;
 
-    static Picture decode(std::string_view name);
+    static Picture decode(std::string_view name, Scale scale);
     // Draws the top-left `part` of the picture at `at` of the canvas.
     void draw(SDL_Surface* canvas, ui::Size part, ui::Point at) const;
     // The part of a rectangle of this size that the picture paints over completely.
@@ -40,6 +45,7 @@ class ScreenPainter {
   };
 
   Fonts& fonts_;
+  Scale scale_;
   sdl::SurfacePtr canvas_;
   Picture background_;
   std::vector<Picture> pictures_;  // by widget index; empty for widgets without a picture

@@ -28,14 +28,14 @@ ProgressBarLayout ProgressBarLayout::of(const ui::Rect& rect, float value) {
   return {track, std::max(1, track.height * 2 / 3), kBlockGap, filled};
 }
 
-void drawProgressBar(SDL_Surface* canvas, const ui::Rect& rect, float value) {
-  fill(canvas, rect, ui::palette::buttonFace);
-  frame(canvas, rect, ui::palette::shadow, ui::palette::lightEdge);
+void drawProgressBar(SDL_Surface* canvas, const ui::Rect& rect, float value, Scale scale) {
+  fill(canvas, scale.of(rect), ui::palette::buttonFace);
+  frame(canvas, scale.of(rect), ui::palette::shadow, ui::palette::lightEdge, scale.k);
   const ProgressBarLayout bar = ProgressBarLayout::of(rect, value);
   const int end = bar.track.x + bar.filledWidth;
   for (int x = bar.track.x; x < end; x += bar.blockWidth + bar.blockGap) {
     const int width = std::min(bar.blockWidth, bar.track.right() - x);
-    fill(canvas, {x, bar.track.y, width, bar.track.height}, ui::palette::highlight);
+    fill(canvas, scale.of(ui::Rect{x, bar.track.y, width, bar.track.height}), ui::palette::highlight);
   }
 }
 

@@ -3,6 +3,7 @@
 // A horizontal progress bar in the classic desktop look: a sunken one-pixel frame over the button face,
 // and a row of highlight-coloured blocks that fills value percent of the inside from the left.
 
+#include "media/scale.h"
 #include "ui/geometry.h"
 
 struct SDL_Surface;
@@ -18,6 +19,7 @@ struct ProgressBarLayout {
   static ProgressBarLayout of(const ui::Rect& rect, float value);
 };
 
-void drawProgressBar(SDL_Surface* canvas, const ui::Rect& rect, float value);
+// Draws the bar laid out at its logical rect, k times its size.
+void drawProgressBar(SDL_Surface* canvas, const ui::Rect& rect, float value, Scale scale = {});
 
 }  // namespace vargo::media

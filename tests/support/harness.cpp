@@ -7,7 +7,7 @@
 
 namespace vargo::test {
 
-Harness::Harness() : registry(app::screenKinds(), platform, sound, clock) {}
+Harness::Harness(media::Scale scale) : registry(app::screenKinds(), platform, sound, clock, scale) {}
 
 platform::WindowId Harness::window(std::string_view kind) {
   const auto id = registry.windowOf(kind);

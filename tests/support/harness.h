@@ -29,7 +29,8 @@ class RecordingSound final : public media::SoundPlayer {
 
 class Harness {
  public:
-  Harness();
+  // Clicks and moves are at device pixels of the windows, k times the logical ones at scale k.
+  explicit Harness(media::Scale scale = {});
 
   void show(std::string_view kind) { registry.show(kind); }
   void click(std::string_view kind, int x, int y);

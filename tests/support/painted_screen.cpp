@@ -10,8 +10,8 @@ ui::Colour rgb(std::uint32_t argb) {
           static_cast<std::uint8_t>(argb)};
 }
 
-PaintedScreen::PaintedScreen(std::string_view kind, media::FontFinder finder)
-    : fonts_(std::move(finder)), screen_(screenDef(kind), clock_), painter_(screen_.def(), fonts_) {
+PaintedScreen::PaintedScreen(std::string_view kind, media::FontFinder finder, media::Scale scale)
+    : fonts_(std::move(finder)), screen_(screenDef(kind), clock_), painter_(screen_.def(), fonts_, scale) {
   repaint();
 }
 

@@ -32,7 +32,8 @@ struct Snapshot {
 
 class PaintedScreen {
  public:
-  explicit PaintedScreen(std::string_view kind, media::FontFinder finder = media::installedFont);
+  explicit PaintedScreen(std::string_view kind, media::FontFinder finder = media::installedFont,
+                         media::Scale scale = {});
 
   ui::Screen& screen() { return screen_; }
   const ui::WidgetDef& widget(std::string_view name) const { return widgetOf(screen_.def(), name); }

@@ -33,6 +33,13 @@ expected_files="\
 -rw-r--r-- ./usr/share/vargo/data/vystrel.wav
 -rw-r--r-- ./usr/share/vargo/data/vystrel2.wav
 -rw-r--r-- ./usr/share/vargo/data/vystrel3.wav"
+# The pictures at scales 2 to 4: one PNG for each drawing of resources/images.
+for k in 2 3 4; do
+  for svg in resources/images/*.svg; do
+    expected_files+=$'\n'"-rw-r--r-- ./usr/share/vargo/images/${k}x/$(basename "$svg" .svg).png"
+  done
+done
+expected_files=$(LC_ALL=C sort -k2 <<<"$expected_files")
 sounds=(vystrel.wav vystrel2.wav vystrel3.wav reload.wav)
 runtime_depends=(libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-image-2.0-0 libfontconfig1 fonts-liberation2)
 icon_sizes=(16 24 32 48 64 128 256)

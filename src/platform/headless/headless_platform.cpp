@@ -33,8 +33,10 @@ void HeadlessPlatform::setWindowShown(WindowId window, bool shown) {
   windows_.at(window).shown = shown;
 }
 
-void HeadlessPlatform::setWindowIcon(WindowId window, Pixels) {
-  windows_.at(window).hasIcon = true;
+void HeadlessPlatform::setWindowIcon(WindowId window, Pixels icon) {
+  Window& w = windows_.at(window);
+  w.hasIcon = true;
+  w.icon = {icon.width, icon.height};
 }
 
 void HeadlessPlatform::present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) {
@@ -46,9 +48,11 @@ void HeadlessPlatform::present(WindowId window, Pixels pixels, std::span<const u
     }
   }
   ++w.presents;
+  w.presented.assign(areas.begin(), areas.end());
 }
 
-CursorId HeadlessPlatform::createCursor(Pixels, ui::Point) {
+CursorId HeadlessPlatform::createCursor(Pixels image, ui::Point hotSpot) {
+  cursorImages_.push_back({{image.width, image.height}, hotSpot});
   return nextCursor_++;
 }
 

@@ -18,7 +18,9 @@ class HeadlessPlatform final : public Platform {
     bool shown = false;
     std::vector<std::uint32_t> pixels;  // the presented client area, ARGB
     bool hasIcon = false;
+    ui::Size icon;
     int presents = 0;
+    std::vector<ui::Rect> presented;  // the areas of the last present
 
     std::uint32_t pixel(int x, int y) const {
       return pixels[static_cast<std::size_t>(y) * spec.client.width + x];
@@ -29,6 +31,10 @@ class HeadlessPlatform final : public Platform {
     std::string text;
   };
   using Cursor = std::variant<SystemCursor, CursorId>;
+  struct CursorImage {
+    ui::Size size;
+    ui::Point hotSpot;
+  };
 
   // Input for the game to take from waitEvent, in order.
   void push(InputEvent event) { queue_.push_back(event); }
@@ -39,6 +45,8 @@ class HeadlessPlatform final : public Platform {
   const std::vector<WindowId>& stacking() const { return stacking_; }
   const Cursor& cursor() const { return cursor_; }
   const std::vector<Message>& messages() const { return messages_; }
+  // The images of the cursors made, by CursorId - 1.
+  const std::vector<CursorImage>& cursorImages() const { return cursorImages_; }
 
   WindowId openWindow(const WindowSpec& spec) override;
   void closeWindow(WindowId window) override;
@@ -58,6 +66,7 @@ class HeadlessPlatform final : public Platform {
   std::deque<InputEvent> queue_;
   Cursor cursor_ = SystemCursor::Arrow;
   std::vector<Message> messages_;
+  std::vector<CursorImage> cursorImages_;
   WindowId nextWindow_ = 1;
   CursorId nextCursor_ = 1;
 };
