@@ -222,14 +222,18 @@ struct Wiring {
   int threshold;
   std::string_view next, sound;
   bool scoreResets;
+  ui::FontSpec exitFont;
 };
 
+constexpr ui::FontSpec kPlain = ui::fonts::standard;
+constexpr ui::FontSpec kSans9 = ui::fonts::sans9;
+
 constexpr Wiring wirings[] = {
-    {"level1", "Form1", {599, 321}, "10", "Picture3", 300, "Mise2", "data/vystrel.wav", false},
-    {"level2", "Form1", {599, 326}, "10", "Picture3", 400, "Mise3", "data/vystrel.wav", true},
-    {"level3", "Form1", {600, 321}, "20", "Picture4", 500, "Mise4", "data/vystrel2.wav", false},
-    {"level4", "level4", {600, 323}, "20", "Picture3", 600, "Mise5", "data/vystrel2.wav", true},
-    {"level5", "Level5", {601, 323}, "30", "Picture4", 800, "win", "data/vystrel3.wav", false},
+    {"level1", "Form1", {599, 321}, "10", "Picture3", 300, "Mise2", "data/vystrel.wav", false, kPlain},
+    {"level2", "Form1", {599, 326}, "10", "Picture3", 400, "Mise3", "data/vystrel.wav", true, kSans9},
+    {"level3", "Form1", {600, 321}, "20", "Picture4", 500, "Mise4", "data/vystrel2.wav", false, kSans9},
+    {"level4", "level4", {600, 323}, "20", "Picture3", 600, "Mise5", "data/vystrel2.wav", true, kSans9},
+    {"level5", "Level5", {601, 323}, "30", "Picture4", 800, "win", "data/vystrel3.wav", false, kSans9},
 };
 
 TEST(LevelCatalogue, WindowsAndWiringAreAsWrittenOut) {
@@ -246,6 +250,7 @@ TEST(LevelCatalogue, WindowsAndWiringAreAsWrittenOut) {
     EXPECT_EQ(level.nextScreen, w.next);
     EXPECT_EQ(level.shotSound, w.sound);
     EXPECT_EQ(level.scoreResets, w.scoreResets);
+    EXPECT_EQ(widgetOf(level.screen, level.exitLabel).font, w.exitFont) << level.exitLabel;
   }
 }
 
