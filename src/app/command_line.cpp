@@ -35,7 +35,8 @@ constexpr std::array kOptions{
            .apply = [](Command& c, std::string_view) { return request(c, Request::version); }},
     Option{.name = "--scale",
            .argument = "K",
-           .help = "draw every window K times its size, K from 1 to 4",
+           .help = "draw every window K times its size, K from 1 to 4 (default: the desktop's scale, as far "
+                   "as the windows fit)",
            .apply = [](Command& c, std::string_view k) { return readScale(k, c.settings); }},
 };
 

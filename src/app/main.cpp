@@ -9,10 +9,11 @@
 
 #include "app/command_line.h"
 #include "app/event_loop.h"
+#include "app/scale_choice.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
-#include "media/image.h"
 #include "media/sound.h"
+#include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {
@@ -25,17 +26,6 @@ void traceFirstFrame() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
   std::fprintf(stderr, "vargo: first frame at %lld ns\n",
                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-}
-
-// The scale asked for, when its pictures are installed; else 1, with one line that says why.
-vargo::media::Scale scaleToPlay(const vargo::app::Settings& settings) {
-  const vargo::media::Scale asked{settings.scale.value_or(1)};
-  if (asked.k == 1 || !vargo::media::rasterFolder(asked).empty())
-    return asked;
-  std::fprintf(stderr,
-               "vargo: the pictures for scale %d are not installed (images/%dx); playing at scale 1\n",
-               asked.k, asked.k);
-  return {};
 }
 
 }  // namespace
@@ -51,7 +41,12 @@ int main(int argc, char* argv[]) {
     platform::SdlPlatform platform;
     ui::SteadyClock clock;
     media::Sound sound(platform.sound());
-    app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scaleToPlay(settings));
+    const media::Scale asked = settings.scale
+                                   ? media::Scale{*settings.scale}
+                                   : app::fittedScale(platform::desktopScale(), platform::usableDesktop(),
+                                                      app::largestWindow(app::screenKinds()));
+    const media::Scale scale = app::playableScale(asked);
+    app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
     registry.show("Vargo1");  // presents the menu's first frame
     traceFirstFrame();
     app::runEventLoop(registry, platform, clock);
