@@ -172,7 +172,6 @@ void expectWidgets(const levels::LevelDef& level, std::string_view table) {
     }
     if (cell[1] == "score label" || cell[1] == "magazine label") {
       EXPECT_EQ(w.caption, cell[1] == "score label" ? std::string_view("0") : level.magazine);
-      EXPECT_EQ(w.font, ui::fonts::counter);
     }
   }
 }

@@ -13,6 +13,7 @@
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
 #include "media/sound.h"
+#include "names/screen_names.h"
 #include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -47,7 +48,7 @@ int main(int argc, char* argv[]) {
                                                       app::largestWindow(app::screenKinds()));
     const media::Scale scale = app::playableScale(asked);
     app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
-    registry.show("Vargo1");  // presents the menu's first frame
+    registry.show(names::menu);  // presents the menu's first frame
     traceFirstFrame();
     app::runEventLoop(registry, platform, clock);
     return 0;

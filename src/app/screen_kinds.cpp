@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screen_kinds.h"
 
-#include <array>
+#include <vector>
 
 #include "levels/levels.h"
 #include "screens/front_end.h"
@@ -9,11 +9,10 @@
 namespace vargo::app {
 
 std::span<const ui::ScreenKind> screenKinds() {
-  static const std::array<ui::ScreenKind, 16> kinds = [] {
-    std::array<ui::ScreenKind, 16> all;
-    auto out = all.begin();
-    out = std::ranges::copy(screens::frontEndKinds(), out).out;
-    std::ranges::copy(levels::levelKinds(), out);
+  static const std::vector<ui::ScreenKind> kinds = [] {
+    std::vector<ui::ScreenKind> all;
+    for (const auto part : {screens::frontEndKinds(), levels::levelKinds()})
+      all.insert(all.end(), part.begin(), part.end());
     return all;
   }();
   return kinds;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The sixteen kinds of screen the game is made of.
+// The kinds of screen the game is made of: the front end, then the shooting part.
 
 #include <span>
 

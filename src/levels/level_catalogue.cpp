@@ -4,7 +4,10 @@
 
 #include "levels/level_catalogue.h"
 
+#include <algorithm>
 #include <array>
+
+#include "names/screen_names.h"
 
 namespace vargo::levels {
 
@@ -230,8 +233,8 @@ constexpr std::string_view kPictures32[] = {"Picture3", "Picture2"};
 constexpr std::string_view kPictures28[] = {"Picture2", "Picture8"};
 constexpr std::string_view kPictures123[] = {"Picture1", "Picture2", "Picture3"};
 
-const LevelDef catalogue[] = {
-    {.name = "level1",
+constexpr LevelDef catalogue[] = {
+    {.name = names::level1,
      .screen = {levelWindow("Form1", {599, 321}, "level1_scene"), level1Widgets, level1Timers},
      .slots = level1Slots,
      .shownOverLeftArea = kPicture1,
@@ -242,10 +245,10 @@ const LevelDef catalogue[] = {
      .scoreResets = false,
      .completionTarget = "Picture3",
      .threshold = 300,
-     .nextScreen = "Mise2",
+     .nextScreen = names::mise2,
      .shotSound = kShot1,
      .magazine = kMagazine1},
-    {.name = "level2",
+    {.name = names::level2,
      .screen = {levelWindow("Form1", {599, 326}, "level2_scene"), level2Widgets, level2Timers},
      .slots = level2Slots,
      .shownOverLeftArea = kPicture8,
@@ -256,10 +259,10 @@ const LevelDef catalogue[] = {
      .scoreResets = true,
      .completionTarget = "Picture3",
      .threshold = 400,
-     .nextScreen = "Mise3",
+     .nextScreen = names::mise3,
      .shotSound = kShot1,
      .magazine = kMagazine2},
-    {.name = "level3",
+    {.name = names::level3,
      .screen = {levelWindow("Form1", {600, 321}, "level3_scene"), level3Widgets, level3Timers},
      .slots = level3Slots,
      .shownOverLeftArea = kPictures12,
@@ -270,10 +273,10 @@ const LevelDef catalogue[] = {
      .scoreResets = false,
      .completionTarget = "Picture4",
      .threshold = 500,
-     .nextScreen = "Mise4",
+     .nextScreen = names::mise4,
      .shotSound = kShot2,
      .magazine = kMagazine3},
-    {.name = "level4",
+    {.name = names::level4,
      .screen = {levelWindow("level4", {600, 323}, "level4_scene"), level4Widgets, level4Timers},
      .slots = level4Slots,
      .shownOverLeftArea = kPicture1,
@@ -284,10 +287,10 @@ const LevelDef catalogue[] = {
      .scoreResets = true,
      .completionTarget = "Picture3",
      .threshold = 600,
-     .nextScreen = "Mise5",
+     .nextScreen = names::mise5,
      .shotSound = kShot2,
      .magazine = kMagazine4},
-    {.name = "level5",
+    {.name = names::level5,
      .screen = {levelWindow("Level5", {601, 323}, "level5_scene"), level5Widgets, level5Timers},
      .slots = level5Slots,
      .shownOverLeftArea = kPictures12,
@@ -298,10 +301,13 @@ const LevelDef catalogue[] = {
      .scoreResets = false,
      .completionTarget = "Picture4",
      .threshold = 800,
-     .nextScreen = "win",
+     .nextScreen = names::win,
      .shotSound = kShot3,
      .magazine = kMagazine5},
 };
+
+static_assert(std::ranges::all_of(catalogue, namesItsOwnWidgets),
+              "a level names a widget or a timer that its own screen does not have");
 
 }  // namespace
 

@@ -43,4 +43,28 @@ inline constexpr std::string_view kScoreLabel = "Label2";
 inline constexpr std::string_view kLeftArea = "Image1";
 inline constexpr std::string_view kRightArea = "Image2";
 
+// Whether every name the record uses is a widget or a timer of its own screen, and its completion target
+// one of its targets. The catalogue asserts it of every level at compile time.
+constexpr bool namesItsOwnWidgets(const LevelDef& level) {
+  const ui::ScreenDef& s = level.screen;
+  auto widgets = [&](Names names) {
+    for (std::string_view name : names) {
+      if (!ui::hasWidget(s, name))
+        return false;
+    }
+    return true;
+  };
+  bool completes = false;
+  for (const TargetSlot& slot : level.slots) {
+    if (!ui::hasWidget(s, slot.target) || !ui::hasWidget(s, slot.hitPicture) ||
+        !ui::hasTimer(s, slot.showTimer) || !ui::hasTimer(s, slot.hideTimer))
+      return false;
+    completes = completes || slot.target == level.completionTarget;
+  }
+  const std::string_view common[] = {kMagazineLabel, kScoreLabel, kLeftArea, kRightArea, level.exitLabel};
+  return completes && widgets(common) && widgets(level.shownOverLeftArea) &&
+         widgets(level.shownOverRightArea) && widgets(level.shownOverSurface) &&
+         widgets(level.hiddenOverSurface);
+}
+
 }  // namespace vargo::levels

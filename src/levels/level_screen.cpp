@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "levels/level_screen.h"
 
+#include "names/screen_names.h"
 #include "ui/counter.h"
 #include "ui/host.h"
 #include "ui/screen.h"
@@ -59,7 +60,7 @@ void LevelScreen::shot(ui::Host& host, ui::Screen& self, const TargetSlot* hit) 
   if (cartridges < 1)
     return;
   if (cartridges < 2)
-    host.show("nabíjení");
+    host.show(names::reload);
   self.setCaption(kMagazineLabel, ui::counterText(cartridges - 1));
   if (hit != nullptr)
     score(host, self, *hit);

@@ -2,6 +2,7 @@
 #include "levels/reload_screen.h"
 
 #include "levels/level_catalogue.h"
+#include "names/screen_names.h"
 #include "ui/host.h"
 #include "ui/screen.h"
 
@@ -72,7 +73,7 @@ void ReloadScreen::complete(ui::Host& host, ui::Screen& self) {
     host.setVisible(level.name, true);
   }
   host.playSound("data/reload.wav");
-  host.unload("nabíjení");
+  host.unload(names::reload);
 }
 
 // Closing the reload window from the window system finishes the reload at once, so that the level behind

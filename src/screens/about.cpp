@@ -2,6 +2,7 @@
 // The screen about the unit: an introductory article, two photographs, and the ways on to the uniform
 // screen, the history screen and back to the main menu.
 
+#include "names/screen_names.h"
 #include "screens/look.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
@@ -16,7 +17,7 @@ using ui::label;
 using ui::picture;
 namespace fonts = ui::fonts;
 
-constexpr std::string_view kName = "About";
+constexpr std::string_view kName = names::about;
 
 const ui::ScreenDef& aboutScreen() {
   static const ui::WidgetDef widgets[] = {
@@ -44,10 +45,10 @@ ui::ScreenKind aboutKind() {
   // the label itself; both lead to the same place.
   return kindOf(kName, aboutScreen(),
                 {
-                    onClick("Image1", moveOn("Vargo1", kName)),
-                    onClick("Image2", moveOn("Uniforma", kName)),
-                    onClick("Label3", moveOn("Uniforma", kName)),
-                    onClick("Image3", open("akce")),
+                    onClick("Image1", moveOn(names::menu, kName)),
+                    onClick("Image2", moveOn(names::uniforma, kName)),
+                    onClick("Label3", moveOn(names::uniforma, kName)),
+                    onClick("Image3", open(names::akce)),
                 });
 }
 

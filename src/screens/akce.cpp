@@ -2,6 +2,7 @@
 // The history screen: a long article on the unit's best-known operation. It is opened over About and
 // placed at a fixed desktop position; its "OK" closes it alone.
 
+#include "names/screen_names.h"
 #include "screens/look.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
@@ -14,7 +15,7 @@ namespace {
 using ui::label;
 namespace fonts = ui::fonts;
 
-constexpr std::string_view kName = "akce";
+constexpr std::string_view kName = names::akce;
 
 const ui::ScreenDef& akceScreen() {
   static const ui::WidgetDef widgets[] = {

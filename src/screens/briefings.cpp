@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "names/screen_names.h"
 #include "screens/look.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
@@ -34,48 +35,48 @@ constexpr ui::WindowDef diaryWindow(std::string_view title, ui::Size client, Poi
   return {title, client, Placement::centre(), look::face, "diary", pointer, icon};
 }
 
-constexpr std::array<Briefing, 5> kBriefings{{
-    {"Mise1",
+constexpr Briefing kBriefings[] = {
+    {names::mise1,
      diaryWindow("Form2", {708, 461}, look::none, "icon"),
      {64, 44, 291, 373},
      &texts::mise1Diary,
      "Úkol: Score = 300",
      {654, 420, 49, 37},
      look::cursor,
-     "level1"},
-    {"Mise2",
+     names::level1},
+    {names::mise2,
      diaryWindow("Form1", {710, 461}),
      {64, 44, 281, 361},
      &texts::mise2Diary,
      "Úkol: Score = 400",
      {652, 416, 53, 45},
      Pointer::SizeAll,
-     "level2"},
-    {"Mise3",
+     names::level2},
+    {names::mise3,
      diaryWindow("Mise3", {711, 462}),
      {64, 44, 289, 373},
      &texts::mise3Diary,
      "Úkol: Score = 500",
      {652, 420, 53, 37},
      look::cursor,
-     "level3"},
-    {"Mise4",
+     names::level3},
+    {names::mise4,
      diaryWindow("Mise4", {711, 462}, look::cursor),
      {60, 44, 289, 369},
      &texts::mise4Diary,
      "Úkol: Score = 600",
      {652, 420, 53, 37},
      look::none,
-     "level4"},
-    {"Mise5",
+     names::level4},
+    {names::mise5,
      diaryWindow("Form1", {710, 461}, look::cursor),
      {63, 45, 283, 367},
      &texts::mise5Diary,
      "Úkol: Score = 800",
      {657, 420, 46, 37},
      look::none,
-     "level5"},
-}};
+     names::level5},
+};
 
 // The task line stands at the same place on every briefing.
 constexpr Rect kTaskLine{420, 400, 137, 17};
@@ -94,19 +95,19 @@ Widgets widgetsOf(const Briefing& b) {
 
 std::span<const ui::ScreenKind> briefingKinds() {
   static const auto widgets = [] {
-    std::array<Widgets, kBriefings.size()> all;
+    std::array<Widgets, std::size(kBriefings)> all;
     for (std::size_t i = 0; i < all.size(); ++i)
       all[i] = widgetsOf(kBriefings[i]);
     return all;
   }();
   static const auto screens = [] {
-    std::array<ui::ScreenDef, kBriefings.size()> all;
+    std::array<ui::ScreenDef, std::size(kBriefings)> all;
     for (std::size_t i = 0; i < all.size(); ++i)
       all[i] = {kBriefings[i].window, widgets[i], {}};
     return all;
   }();
   static const auto kinds = [] {
-    std::array<ui::ScreenKind, kBriefings.size()> all;
+    std::array<ui::ScreenKind, std::size(kBriefings)> all;
     for (std::size_t i = 0; i < all.size(); ++i) {
       const Briefing& b = kBriefings[i];
       all[i] = kindOf(b.name, screens[i], {onClick("Image1", moveOn(b.level, b.name))});

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/front_end.h"
 
-#include <array>
+#include <vector>
 
 #include "screens/screens.h"
 
 namespace vargo::screens {
 
 std::span<const ui::ScreenKind> frontEndKinds() {
-  static const auto kinds = [] {
+  static const std::vector<ui::ScreenKind> kinds = [] {
+    std::vector<ui::ScreenKind> all{menuKind()};
     const auto briefings = briefingKinds();
-    return std::array<ui::ScreenKind, 10>{
-        menuKind(),   briefings[0], briefings[1], briefings[2],   briefings[3],
-        briefings[4], aboutKind(),  winKind(),    uniformaKind(), akceKind(),
-    };
+    all.insert(all.end(), briefings.begin(), briefings.end());
+    all.insert(all.end(), {aboutKind(), winKind(), uniformaKind(), akceKind()});
+    return all;
   }();
   return kinds;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu Vargo1: the title artwork with four painted buttons, an invisible image area over each.
 
+#include "names/screen_names.h"
 #include "screens/look.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
@@ -15,7 +16,7 @@ using ui::imageArea;
 using ui::label;
 namespace fonts = ui::fonts;
 
-constexpr std::string_view kName = "Vargo1";
+constexpr std::string_view kName = names::menu;
 
 const ui::ScreenDef& menuScreen() {
   static const ui::WidgetDef widgets[] = {
@@ -44,9 +45,9 @@ void quit(ui::Host& host, ui::Screen&) {
 ui::ScreenKind menuKind() {
   return kindOf(kName, menuScreen(),
                 {
-                    onClick("Image1", moveOn("Mise1", kName)),
+                    onClick("Image1", moveOn(names::mise1, kName)),
                     onClick("Image2", quit),
-                    onClick("Image3", moveOn("About", kName)),
+                    onClick("Image3", moveOn(names::about, kName)),
                     onClick("Image4", showCredits),
                 });
 }

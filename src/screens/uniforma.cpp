@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The uniform screen: two paragraphs, the heading and the labelled illustration; "OK" returns to About.
 
+#include "names/screen_names.h"
 #include "screens/look.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
@@ -13,7 +14,7 @@ namespace {
 using ui::label;
 namespace fonts = ui::fonts;
 
-constexpr std::string_view kName = "Uniforma";
+constexpr std::string_view kName = names::uniforma;
 
 const ui::ScreenDef& uniformaScreen() {
   static const ui::WidgetDef widgets[] = {
@@ -31,7 +32,7 @@ const ui::ScreenDef& uniformaScreen() {
 }  // namespace
 
 ui::ScreenKind uniformaKind() {
-  return kindOf(kName, uniformaScreen(), {onClick("Label4", moveOn("About", kName))});
+  return kindOf(kName, uniformaScreen(), {onClick("Label4", moveOn(names::about, kName))});
 }
 
 }  // namespace vargo::screens

@@ -2,6 +2,7 @@
 // The victory screen: the last diary page over the diary picture; its arrow leads to the screen about
 // the unit.
 
+#include "names/screen_names.h"
 #include "screens/look.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
@@ -11,7 +12,7 @@ namespace vargo::screens {
 
 namespace {
 
-constexpr std::string_view kName = "win";
+constexpr std::string_view kName = names::win;
 
 const ui::ScreenDef& winScreen() {
   static const ui::WidgetDef widgets[] = {
@@ -26,7 +27,7 @@ const ui::ScreenDef& winScreen() {
 }  // namespace
 
 ui::ScreenKind winKind() {
-  return kindOf(kName, winScreen(), {onClick("Image1", moveOn("About", kName))});
+  return kindOf(kName, winScreen(), {onClick("Image1", moveOn(names::about, kName))});
 }
 
 }  // namespace vargo::screens

@@ -65,6 +65,24 @@ struct ScreenDef {
   std::span<const TimerDef> timers;
 };
 
+// Whether the definition has a widget or a timer of that name: what a table that refers to one by name
+// asserts at compile time.
+constexpr bool hasWidget(const ScreenDef& screen, std::string_view name) {
+  for (const WidgetDef& w : screen.widgets) {
+    if (w.name == name)
+      return true;
+  }
+  return false;
+}
+
+constexpr bool hasTimer(const ScreenDef& screen, std::string_view name) {
+  for (const TimerDef& t : screen.timers) {
+    if (t.name == name)
+      return true;
+  }
+  return false;
+}
+
 // Short constructors, so that a widget table reads one widget to a line: name, rectangle, then what differs.
 constexpr WidgetDef picture(std::string_view name, Rect rect, std::string_view image, bool visible = false,
                             Colour background = palette::buttonFace, Pointer pointer = Pointer::None) {

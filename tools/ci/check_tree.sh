@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the source tree itself: the game's rules above the platform (ui/, levels/, screens/) include
+# Checks the source tree itself: the game's rules above the platform (ui/, names/, levels/, screens/) include
 # nothing of media/, platform/ or SDL, every C++ file is formatted with the project's .clang-format, and
 # every source file opens with its SPDX licence line.
 set -euo pipefail
@@ -11,7 +11,7 @@ install_missing clang-format-14 git
 failed=0
 
 # Layers that must stay free of pixels, windows and sound, and what they may not include.
-above_platform=(src/ui src/levels src/screens)
+above_platform=(src/ui src/names src/levels src/screens)
 forbidden='#[[:space:]]*include[[:space:]]*[<"](media/|platform/|SDL|\.\./)'
 if grep -rnE "$forbidden" "${above_platform[@]}"; then
   echo "check_tree: the includes above reach below the game's rules (media/, platform/, SDL or ../)" >&2
