@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Finds the installed font file that stands in for each face of the game, through fontconfig. Every face
-// has a chain of families to try, ending in a generic one; only a font that has the Czech letters counts.
+// Finds the installed font file for each face of the game: the face itself where installed, else a stand-in.
+// The families tried are in font_chain.cpp; only a font that has the Czech letters counts.
 
 #include <optional>
 #include <string>
@@ -17,7 +17,7 @@ struct FontFile {
   bool embolden = false;  // draw it bold: bold was asked for but the file is not a bold one
 };
 
-// Asks fontconfig; nullopt when nothing installed covers Czech.
+// Asks the system; nullopt when nothing installed covers Czech.
 std::optional<FontFile> matchFont(ui::Face face, bool bold);
 
 // matchFont, asked once per face and weight for the whole run.

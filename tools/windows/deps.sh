@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Cross-builds the libraries vargo links on Windows (SDL2, SDL2_image, FreeType, SDL2_ttf) from Debian's
+# own sources, the versions this machine has for Linux, into a cache folder keyed by those versions. A
+# second run finds the folder and prints it at once.
+#
+#   prefix=$(bash tools/windows/deps.sh)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+toolchain=$PWD/cmake/mingw-w64.cmake
+
+# Source package, and the package of this machine whose version it must have.
+sources=(libsdl2:libsdl2-dev libsdl2-image:libsdl2-image-dev freetype:libfreetype-dev
+  libsdl2-ttf:libsdl2-ttf-dev)
+
+version_of() { dpkg-query -W -f='${Version}' "$1"; }
+key=""
+for s in "${sources[@]}"; do key+="-${s%%:*}_$(version_of "${s#*:}")"; done
+cache_root=${VARGO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}}
+prefix=$cache_root/vargo-win64-deps$(echo "$key" | tr -c 'A-Za-z0-9._\n-' '_')
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+log() { echo "deps: $*" >&2; }
+
+# A private apt configuration whose sources are the machine's own, as deb-src: the system's files are
+# only read.
+apt_private() {
+  local etc=$work/apt/sources.list.d
+  mkdir -p "$etc" "$work/apt/state/lists/partial" "$work/apt/cache/archives/partial"
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$f" >>"$etc/machine.list"
+  done
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$etc/$(basename "$f")"
+  done
+  apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$etc"
+    -o "Dir::State=$work/apt/state" -o "Dir::Cache=$work/apt/cache" -o APT::Sandbox::User=root)
+  log "reading the source indexes"
+  apt-get "${apt_options[@]}" -qq update
+}
+
+fetch() { # source package, version -> unpacked folder
+  (cd "$work/src" && apt-get "${apt_options[@]}" -qq source --only-source "$1=$2" >/dev/null 2>&1)
+  find "$work/src" -maxdepth 1 -mindepth 1 -type d -name "$1-*" -o -maxdepth 1 -type d -name "${1#lib}-*" |
+    head -1
+}
+
+build() { # source folder, cmake options...
+  local src=$1
+  shift
+  cmake -S "$src" -B "$src/_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DVARGO_WIN64_PREFIX="$prefix" -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF "$@" >"$src/_build.log" 2>&1 ||
+    { tail -30 "$src/_build.log" >&2; exit 1; }
+  cmake --build "$src/_build" -j2 >>"$src/_build.log" 2>&1 && cmake --install "$src/_build" >/dev/null ||
+    { tail -30 "$src/_build.log" >&2; exit 1; }
+}
+
+options_libsdl2=(-DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_TESTS=OFF)
+options_libsdl2_image=(-DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_BACKEND_WIC=OFF -DSDL2IMAGE_VENDORED=OFF
+  -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_JPG=OFF -DSDL2IMAGE_JXL=OFF
+  -DSDL2IMAGE_TIF=OFF -DSDL2IMAGE_WEBP=OFF -DSDL2IMAGE_PNG=ON)
+options_freetype=(-DFT_REQUIRE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON
+  -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON)
+options_libsdl2_ttf=(-DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF)
+
+apt_private
+mkdir -p "$work/src" "$prefix"
+for s in "${sources[@]}"; do
+  package=${s%%:*}
+  version=$(version_of "${s#*:}")
+  log "building $package $version for win64"
+  src=$(fetch "$package" "$version")
+  [ -n "$src" ] || { log "apt-get source $package=$version found nothing"; exit 1; }
+  options=options_${package//-/_}[@]
+  build "$src" "${!options}"
+  mkdir -p "$prefix/licences/$package"
+  cp "$src/debian/copyright" "$prefix/licences/$package/copyright"
+done
+touch "$prefix/.complete"
+echo "$prefix"
