@@ -17,23 +17,20 @@ namespace fonts = ui::fonts;
 
 constexpr std::string_view kName = names::akce;
 
-const ui::ScreenDef& akceScreen() {
-  static const ui::WidgetDef widgets[] = {
-      // "OK" lies above the article's bottom edge, so it keeps the clicks there.
-      label("Label3", {404, 704, 37, 25}, "OK", fonts::sans17, look::text, look::cursor),
-      label("Label2", {8, 16, 833, 692}, texts::akceArticle, fonts::serif6, look::text, look::arrow),
-      // The heading starts 4 px above the client area; its top rows are cut off.
-      label("Label1", {384, -4, 73, 37}, "Akce", fonts::sans24, look::text, look::arrow),
-  };
-  static const ui::ScreenDef def{
-      {"Form1", {845, 733}, ui::Placement::atPosition(98, 12), look::lightBlue}, widgets, {}};
-  return def;
-}
+constexpr ui::WidgetDef kWidgets[] = {
+    // "OK" lies above the article's bottom edge, so it keeps the clicks there.
+    label("Label3", {404, 704, 37, 25}, "OK", fonts::sans17, look::text, look::cursor),
+    label("Label2", {8, 16, 833, 692}, texts::akceArticle, fonts::serif6, look::text, look::arrow),
+    // The heading starts 4 px above the client area; its top rows are cut off.
+    label("Label1", {384, -4, 73, 37}, "Akce", fonts::sans24, look::text, look::arrow),
+};
+constexpr ui::ScreenDef kScreen{
+    {"Form1", {845, 733}, ui::Placement::atPosition(98, 12), look::lightBlue}, kWidgets, {}};
 
 }  // namespace
 
 ui::ScreenKind akceKind() {
-  return kindOf(kName, akceScreen(), {onClick("Label3", leave(kName))});
+  return kindOf(kName, kScreen, {onClick("Label3", leave(kName))});
 }
 
 }  // namespace vargo::screens

@@ -22,10 +22,10 @@ using ui::Rect;
 struct Briefing {
   std::string_view name;
   ui::WindowDef window;
-  Rect diary;                         // Label1, the diary page
-  const std::string_view* diaryText;  // its text, kept with the other Czech texts
-  std::string_view task;              // Label2, the score the level asks for
-  Rect continueArea;                  // Image1, over the painted arrow
+  Rect diary;                  // Label1, the diary page
+  std::string_view diaryText;  // its text, kept with the other Czech texts
+  std::string_view task;       // Label2, the score the level asks for
+  Rect continueArea;           // Image1, over the painted arrow
   Pointer continuePointer;
   std::string_view level;  // what the arrow opens
 };
@@ -39,7 +39,7 @@ constexpr Briefing kBriefings[] = {
     {names::mise1,
      diaryWindow("Form2", {708, 461}, look::none, "icon"),
      {64, 44, 291, 373},
-     &texts::mise1Diary,
+     texts::mise1Diary,
      "Úkol: Score = 300",
      {654, 420, 49, 37},
      look::cursor,
@@ -47,7 +47,7 @@ constexpr Briefing kBriefings[] = {
     {names::mise2,
      diaryWindow("Form1", {710, 461}),
      {64, 44, 281, 361},
-     &texts::mise2Diary,
+     texts::mise2Diary,
      "Úkol: Score = 400",
      {652, 416, 53, 45},
      Pointer::SizeAll,
@@ -55,7 +55,7 @@ constexpr Briefing kBriefings[] = {
     {names::mise3,
      diaryWindow("Mise3", {711, 462}),
      {64, 44, 289, 373},
-     &texts::mise3Diary,
+     texts::mise3Diary,
      "Úkol: Score = 500",
      {652, 420, 53, 37},
      look::cursor,
@@ -63,7 +63,7 @@ constexpr Briefing kBriefings[] = {
     {names::mise4,
      diaryWindow("Mise4", {711, 462}, look::cursor),
      {60, 44, 289, 369},
-     &texts::mise4Diary,
+     texts::mise4Diary,
      "Úkol: Score = 600",
      {652, 420, 53, 37},
      look::none,
@@ -71,7 +71,7 @@ constexpr Briefing kBriefings[] = {
     {names::mise5,
      diaryWindow("Form1", {710, 461}, look::cursor),
      {63, 45, 283, 367},
-     &texts::mise5Diary,
+     texts::mise5Diary,
      "Úkol: Score = 800",
      {657, 420, 46, 37},
      look::none,
@@ -83,34 +83,36 @@ constexpr Rect kTaskLine{420, 400, 137, 17};
 
 using Widgets = std::array<ui::WidgetDef, 3>;
 
-Widgets widgetsOf(const Briefing& b) {
+constexpr Widgets widgetsOf(const Briefing& b) {
   return {{
-      ui::label("Label1", b.diary, *b.diaryText),
+      ui::label("Label1", b.diary, b.diaryText),
       ui::label("Label2", kTaskLine, b.task),
       ui::imageArea("Image1", b.continueArea, b.continuePointer),
   }};
 }
 
+constexpr auto kWidgets = [] {
+  std::array<Widgets, std::size(kBriefings)> all{};
+  for (std::size_t i = 0; i < all.size(); ++i)
+    all[i] = widgetsOf(kBriefings[i]);
+  return all;
+}();
+
+constexpr auto kScreens = [] {
+  std::array<ui::ScreenDef, std::size(kBriefings)> all{};
+  for (std::size_t i = 0; i < all.size(); ++i)
+    all[i] = {kBriefings[i].window, kWidgets[i], {}};
+  return all;
+}();
+
 }  // namespace
 
 std::span<const ui::ScreenKind> briefingKinds() {
-  static const auto widgets = [] {
-    std::array<Widgets, std::size(kBriefings)> all;
-    for (std::size_t i = 0; i < all.size(); ++i)
-      all[i] = widgetsOf(kBriefings[i]);
-    return all;
-  }();
-  static const auto screens = [] {
-    std::array<ui::ScreenDef, std::size(kBriefings)> all;
-    for (std::size_t i = 0; i < all.size(); ++i)
-      all[i] = {kBriefings[i].window, widgets[i], {}};
-    return all;
-  }();
   static const auto kinds = [] {
     std::array<ui::ScreenKind, std::size(kBriefings)> all;
     for (std::size_t i = 0; i < all.size(); ++i) {
       const Briefing& b = kBriefings[i];
-      all[i] = kindOf(b.name, screens[i], {onClick("Image1", moveOn(b.level, b.name))});
+      all[i] = kindOf(b.name, kScreens[i], {onClick("Image1", moveOn(b.level, b.name))});
     }
     return all;
   }();

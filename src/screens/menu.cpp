@@ -18,19 +18,16 @@ namespace fonts = ui::fonts;
 
 constexpr std::string_view kName = names::menu;
 
-const ui::ScreenDef& menuScreen() {
-  static const ui::WidgetDef widgets[] = {
-      label("Label2", {176, 448, 117, 13}, texts::menuStudio, fonts::standardBold, look::text, look::arrow),
-      label("Label1", {48, 420, 381, 29}, texts::menuMotto, fonts::sans13, look::text, look::arrow),
-      imageArea("Image4", {116, 280, 225, 57}, look::cursor),  // "CREDITS"
-      imageArea("Image3", {116, 216, 225, 57}, look::cursor),  // "O Vargo"
-      imageArea("Image2", {116, 344, 225, 65}, look::cursor),  // "KONEC"
-      imageArea("Image1", {116, 148, 225, 61}, look::cursor),  // "Nová hra"
-  };
-  static const ui::ScreenDef def{
-      {"Vargo - Tarnok", {459, 469}, ui::Placement::centre(), look::white, "menu"}, widgets, {}};
-  return def;
-}
+constexpr ui::WidgetDef kWidgets[] = {
+    label("Label2", {176, 448, 117, 13}, texts::menuStudio, fonts::standardBold, look::text, look::arrow),
+    label("Label1", {48, 420, 381, 29}, texts::menuMotto, fonts::sans13, look::text, look::arrow),
+    imageArea("Image4", {116, 280, 225, 57}, look::cursor),  // "CREDITS"
+    imageArea("Image3", {116, 216, 225, 57}, look::cursor),  // "O Vargo"
+    imageArea("Image2", {116, 344, 225, 65}, look::cursor),  // "KONEC"
+    imageArea("Image1", {116, 148, 225, 61}, look::cursor),  // "Nová hra"
+};
+constexpr ui::ScreenDef kScreen{
+    {"Vargo - Tarnok", {459, 469}, ui::Placement::centre(), look::white, "menu"}, kWidgets, {}};
 
 void showCredits(ui::Host& host, ui::Screen&) {
   host.messageBox("CREDITS", texts::creditsText);
@@ -43,7 +40,7 @@ void quit(ui::Host& host, ui::Screen&) {
 }  // namespace
 
 ui::ScreenKind menuKind() {
-  return kindOf(kName, menuScreen(),
+  return kindOf(kName, kScreen,
                 {
                     onClick("Image1", moveOn(names::mise1, kName)),
                     onClick("Image2", quit),

@@ -14,20 +14,17 @@ namespace {
 
 constexpr std::string_view kName = names::win;
 
-const ui::ScreenDef& winScreen() {
-  static const ui::WidgetDef widgets[] = {
-      ui::imageArea("Image1", {656, 424, 49, 33}),
-      ui::label("Label1", {64, 48, 289, 369}, texts::winDiary),
-  };
-  static const ui::ScreenDef def{
-      {"Win", {710, 461}, ui::Placement::centre(), look::face, "diary"}, widgets, {}};
-  return def;
-}
+constexpr ui::WidgetDef kWidgets[] = {
+    ui::imageArea("Image1", {656, 424, 49, 33}),
+    ui::label("Label1", {64, 48, 289, 369}, texts::winDiary),
+};
+constexpr ui::ScreenDef kScreen{
+    {"Win", {710, 461}, ui::Placement::centre(), look::face, "diary"}, kWidgets, {}};
 
 }  // namespace
 
 ui::ScreenKind winKind() {
-  return kindOf(kName, winScreen(), {onClick("Image1", moveOn(names::about, kName))});
+  return kindOf(kName, kScreen, {onClick("Image1", moveOn(names::about, kName))});
 }
 
 }  // namespace vargo::screens

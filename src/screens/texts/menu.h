@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the main menu Vargo1: the motto label, the studio label and the credits message box.
-#include "screens/texts.h"
+#pragma once
+
+#include <string_view>
 
 namespace vargo::texts {
 
-const std::string_view menuMotto = ",,Shield of the innocent'' - ,,Štít nevinných \".";
+inline constexpr std::string_view menuMotto = ",,Shield of the innocent'' - ,,Štít nevinných \".";
 
-const std::string_view menuStudio = "Nortagon";
+inline constexpr std::string_view menuStudio = "Nortagon";
 
-const std::string_view creditsText =
+inline constexpr std::string_view creditsText =
     "Nortagon -- Grafika, programing, zvuky, betatesting = Ondřej Vrána (Krkavec) -- Nortagon "
     "-- www.nortagon.example";
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The last diary page, shown on the victory screen win.
-#include "screens/texts.h"
+#pragma once
+
+#include <string_view>
 
 namespace vargo::texts {
 
-const std::string_view winDiary =
+inline constexpr std::string_view winDiary =
     " Úterý 23.12.2003\r\n"
     "\r\n"
     "12:48 Je to za námi. Pyrotechnici hlavici zneškodnili pouhé tři minuty před výbuchem. Hala "

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two paragraphs of the Uniforma screen.
-#include "screens/texts.h"
+#pragma once
+
+#include <string_view>
 
 namespace vargo::texts {
 
-const std::string_view uniformaFirst =
+inline constexpr std::string_view uniformaFirst =
     "Vargo se záměrně vyhýbá okázalým a křiklavým uniformám nebo ozdobám, které by její muže "
     "odlišovaly od ostatních vojáků. Její muži nosí na cvičišti i na misích běžný stejnokroj "
     "jako celá ostatní armáda, pouštní či lesní podle místa nasazení, a o své službě nesmějí "
@@ -14,7 +16,7 @@ const std::string_view uniformaFirst =
     "která si voják smí přišít na pravý rukáv až po úspěšném zvládnutí náročného "
     "parašutistického kurzu. Kdo u Vargo vydrží, nosí je po celý život.";
 
-const std::string_view uniformaSecond =
+inline constexpr std::string_view uniformaSecond =
     "Drobnou zvláštností stejnokroje Vargo je to, že muži jednotky ve službě v kasárnách nenosí "
     "na ramenou obvyklé označení hodnosti. Hodnost se u nich pozná jen podle úzkých stříbrných "
     "proužků na levé náprsní kapse blůzy, kterým rozumějí jen zasvěcení. Při "

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The article of the akce screen on the rescue at hotel Kormorán.
-#include "screens/texts.h"
+#pragma once
+
+#include <string_view>
 
 namespace vargo::texts {
 
-const std::string_view akceArticle =
+inline constexpr std::string_view akceArticle =
     "JAKO AKČNÍ FILM!\r\n"
     "    Bylo pár minut po šesté večer, když se na obrazovkách milionů televizorů objevil "
     "obraz, na který dodnes nikdo nezapomněl. Na střechu hotelu Kormorán v přístavním městě "

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the About screen: the introductory article and the source note.
-#include "screens/texts.h"
+#pragma once
+
+#include <string_view>
 
 namespace vargo::texts {
 
-const std::string_view aboutArticle =
+inline constexpr std::string_view aboutArticle =
     " ,, Není nic sladšího než úspěch. A vy, chlapci, jste úspěšní byli.\" \r\n"
     "\r\n"
     "Těmito slovy přivítal ministr vnitra Viktor Halda muže jednotky Vargo, když se na jaře "
@@ -15,6 +17,6 @@ const std::string_view aboutArticle =
     "ustupovat a že je lze porazit. Pro jednotku to byl největší úspěch v historii a pro "
     "všechny, kdo proti teroru bojují, důkaz, že odvaha a dobrá příprava přinášejí ovoce.\r\n";
 
-const std::string_view aboutSourceNote = "Texty v této sekci jsou ze vargo.test";
+inline constexpr std::string_view aboutSourceNote = "Texty v této sekci jsou ze vargo.test";
 
 }  // namespace vargo::texts

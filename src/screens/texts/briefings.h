@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Diary pages of Jerry Vazuva shown on the mission briefings Mise1 to Mise5.
-#include "screens/texts.h"
+#pragma once
+
+#include <string_view>
 
 namespace vargo::texts {
 
-const std::string_view mise1Diary =
+inline constexpr std::string_view mise1Diary =
     "Deník Jerryho Vazuvi\r\n"
     "Středa 13.8.03, tajná základna kdesi v poušti\r\n"
     "\r\n"
@@ -23,7 +25,7 @@ const std::string_view mise1Diary =
     "vrátíme všichni. Ráno ještě poslední cvičný seskok a pak už to bude naostro. Jsme Vargo. "
     "My to zvládneme.\r\n";
 
-const std::string_view mise2Diary =
+inline constexpr std::string_view mise2Diary =
     "Sobota 27.9.03 Někde ve Vietnamských pralesích\r\n"
     "\r\n"
     "5:20 Vrtulník nás vysadil na malé mýtině uprostřed pralesa. Vzduch je tak vlhký, že by se "
@@ -39,7 +41,7 @@ const std::string_view mise2Diary =
     "v tom zeleném šeru není vidět ani na dvacet metrů. Zalehli jsme v kapradí a čekáme na "
     "signál. Srdce mi buší až v krku a pot mi teče do očí. Teď to začne.\r\n";
 
-const std::string_view mise3Diary =
+inline constexpr std::string_view mise3Diary =
     "Úterý 14.10.2003\r\n"
     "\r\n"
     "7:30 Pepa dostal v noci horečku a ráno se nemohl ani postavit. Doktor říká, že si z "
@@ -52,7 +54,7 @@ const std::string_view mise3Diary =
     "sněhovou bouři. Teroristé se skrývají v ledové pustině u staré polární stanice a mají tam "
     "kulomet. Vyfasovali jsme bílé kombinézy, teplé rukavice a lyže a já už teď mrznu.\r\n";
 
-const std::string_view mise4Diary =
+inline constexpr std::string_view mise4Diary =
     "Úterý 23.12.2003\r\n"
     "\r\n"
     "4:50 Budíček ještě za tmy. Místo Vánoc doma nás čeká zase poušť. Velitel nám na letišti "
@@ -73,7 +75,7 @@ const std::string_view mise4Diary =
     "10:10 Rádio konečně hlásí, že komando je na cestě a bude tu do hodiny. Musíme vydržet "
     "ještě chvíli. Kolda rozdělil poslední zásobníky. Jen ať už jsou proboha tady.\r\n";
 
-const std::string_view mise5Diary =
+inline constexpr std::string_view mise5Diary =
     "Úterý 23.12.2003\r\n"
     "\r\n"
     "11:20 Vydrželi jsme. Pyrotechnici přiletěli dvěma vrtulníky a teroristé, kteří přežili, se "
