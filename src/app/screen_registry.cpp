@@ -26,8 +26,6 @@ struct ScreenRegistry::Loaded {
 
 namespace {
 
-constexpr ui::Point kLevelCursorHotSpot{24, 24};  // the centre of the crosshair's ring
-
 // A window's place follows the same rules in desktop pixels divided by k: centred, or k times its place.
 platform::WindowSpec windowSpec(const ui::WindowDef& w, media::Scale scale) {
   platform::WindowSpec spec{std::string(w.title), scale.of(w.client), std::nullopt};
@@ -40,12 +38,9 @@ platform::WindowSpec windowSpec(const ui::WindowDef& w, media::Scale scale) {
 
 ScreenRegistry::ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::Platform& platform,
                                media::SoundPlayer& sound, const ui::Clock& clock, media::Scale scale)
-    : platform_(platform), sound_(sound), clock_(clock), scale_(scale) {
+    : platform_(platform), sound_(sound), clock_(clock), scale_(scale), pointers_(platform, scale) {
   for (const ui::ScreenKind& kind : kinds)
     slots_.push_back({&kind, nullptr, nullptr});
-  if (const media::Image cursor = media::Image::decode("cursor", scale_)) {
-    levelCursor_ = platform_.createCursor(cursor.pixels(), scale_.of(kLevelCursorHotSpot));
-  }
 }
 
 ScreenRegistry::~ScreenRegistry() {
@@ -219,19 +214,7 @@ void ScreenRegistry::updatePointer() {
   Slot* s = slotOfWindow(lastMouse_->window);
   if (s == nullptr || !s->loaded->screen.contains(lastMouse_->at))
     return;
-  switch (s->loaded->screen.pointerAt(lastMouse_->at)) {
-    case ui::Pointer::SizeAll:
-      platform_.setCursor(platform::SystemCursor::SizeAll);
-      break;
-    case ui::Pointer::LevelCursor:
-      if (levelCursor_) {
-        platform_.setCursor(*levelCursor_);
-        break;
-      }
-      [[fallthrough]];
-    default:
-      platform_.setCursor(platform::SystemCursor::Arrow);
-  }
+  pointers_.show(s->loaded->screen.pointerAt(lastMouse_->at));
 }
 
 void ScreenRegistry::afterDispatch() {

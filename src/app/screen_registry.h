@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/pointers.h"
 #include "media/fonts.h"
 #include "media/painter.h"
 #include "media/scale.h"
@@ -86,10 +87,10 @@ class ScreenRegistry final : public ui::Host {
   const ui::Clock& clock_;
   media::Scale scale_;
   media::Fonts fonts_;
+  Pointers pointers_;
   std::vector<Slot> slots_;
   std::vector<std::unique_ptr<Loaded>> unloaded_;  // kept until the running handler has returned
-  std::optional<platform::CursorId> levelCursor_;
-  std::optional<platform::MouseMove> lastMouse_;  // in logical pixels
+  std::optional<platform::MouseMove> lastMouse_;   // in logical pixels
   bool ended_ = false;
 };
 
