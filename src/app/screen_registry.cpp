@@ -26,6 +26,18 @@ struct ScreenRegistry::Loaded {
 
 namespace {
 
+// Counts a running handler for as long as it lives.
+class HandlerRunning {
+ public:
+  explicit HandlerRunning(int& count) : count_(count) { ++count_; }
+  ~HandlerRunning() { --count_; }
+  HandlerRunning(const HandlerRunning&) = delete;
+  HandlerRunning& operator=(const HandlerRunning&) = delete;
+
+ private:
+  int& count_;
+};
+
 // A window's place follows the same rules in desktop pixels divided by k: centred, or k times its place.
 platform::WindowSpec windowSpec(const ui::WindowDef& w, media::Scale scale) {
   platform::WindowSpec spec{std::string(w.title), scale.of(w.client), std::nullopt};
@@ -87,7 +99,10 @@ void ScreenRegistry::show(std::string_view kind) {
     return;  // its load handler unloaded it again
   s.visible = true;
   platform_.raiseWindow(s.loaded->window);
-  present();
+  // Inside a handler the present waits until it has returned and the screens it unloaded are gone: a
+  // screen that shows the next and unloads itself never holds its pixels beside the next one's window.
+  if (running_ == 0)
+    present();
 }
 
 void ScreenRegistry::unload(std::string_view kind) {
@@ -160,6 +175,7 @@ void ScreenRegistry::messageBox(std::string_view title, std::string_view text) {
 void ScreenRegistry::run(Slot& s, const ui::Event& event) {
   if (ended_ || !s.loaded)
     return;
+  const HandlerRunning running(running_);
   s.behaviour->handle(event, *this, s.loaded->screen);
 }
 
@@ -204,8 +220,10 @@ void ScreenRegistry::mouseMove(const platform::MouseMove& move) {
 }
 
 void ScreenRegistry::closeRequest(platform::WindowId window) {
-  if (Slot* s = slotOfWindow(window))
+  if (Slot* s = slotOfWindow(window)) {
+    const HandlerRunning running(running_);
     s->behaviour->closeRequested(s->kind->name, *this, s->loaded->screen);
+  }
 }
 
 void ScreenRegistry::updatePointer() {

@@ -91,6 +91,7 @@ class ScreenRegistry final : public ui::Host {
   std::vector<Slot> slots_;
   std::vector<std::unique_ptr<Loaded>> unloaded_;  // kept until the running handler has returned
   std::optional<platform::MouseMove> lastMouse_;   // in logical pixels
+  int running_ = 0;                                // handlers running, one inside another
   bool ended_ = false;
 };
 

@@ -26,6 +26,7 @@ class Image {
   SDL_Surface* surface() const { return surface_.get(); }
 
  private:
+  sdl::SurfacePtr decoded_;  // the PNG as decoded, when surface_ is an ARGB view of its pixels
   sdl::SurfacePtr surface_;
 };
 
