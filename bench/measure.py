@@ -7,22 +7,27 @@ preset is built. --quick makes every run very short: for checking that the measu
 """
 
 import argparse
+import atexit
 import json
 import os
 import re
 import select
+import shutil
 import signal
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
-BUILD = "build/bench"
+BUILD = os.path.abspath("build/bench")
 GAME = f"{BUILD}/vargo"
 BENCH = f"{BUILD}/bench/vargo_bench"
 LATENESS = f"{BUILD}/bench/vargo_timer_lateness"
 PLAY_THROUGH = f"{BUILD}/bench/vargo_play_through"
 WHERE = f"{BUILD}/bench/vargo_where"
+BARE_SDL = f"{BUILD}/bench/vargo_bare_sdl"
+SCALES = (1, 2, 3)
 
 START_TIMEOUT_S = 20
 LEVEL_TARGETS_UP_S = 7  # the longest show timer of level1 is 5.5 s
@@ -106,13 +111,14 @@ def monotonic_ns():
 
 
 class Game:
-    """The game started as players start it, with its first-frame trace on."""
+    """The game started as players start it, with its first-frame trace on; or another program that
+    traces its first frame the same way."""
 
-    def __init__(self, extra_env=None):
+    def __init__(self, extra_env=None, args=(), program=GAME):
         env = dict(os.environ, VARGO_TRACE_FIRST_FRAME="1")
         env.update(extra_env or {})
         self.started_ns = monotonic_ns()
-        self.proc = subprocess.Popen([GAME], env=env, stderr=subprocess.PIPE, text=True)
+        self.proc = subprocess.Popen([program, *args], env=env, stderr=subprocess.PIPE, text=True)
         self.first_frame_ns = self._wait_for_first_frame()
 
     def _wait_for_first_frame(self):
@@ -147,14 +153,34 @@ class Game:
             return int(re.search(r"^VmHWM:\s+(\d+)", f.read(), re.M).group(1))
 
 
+def bare_sdl():
+    _, size, _ = where("Vargo1")
+    return Game(program=BARE_SDL, args=[str(size[0]), str(size[1])])
+
+
 def measure_startup(report, runs):
-    times = []
+    """The game at each scale and the bare SDL2 program, started in turns so that they share the noise."""
+    times = {k: [] for k in SCALES}
+    bare = []
     for _ in range(runs):
-        game = Game()
-        times.append(game.startup_ms())
-        game.stop()
-    report.add(f"start-up to the menu's first frame (median of {runs})", statistics.median(times), "ms", 100,
-               f"min {min(times):.1f}, max {max(times):.1f}")
+        for k in SCALES:
+            game = Game(args=["--scale", str(k)])
+            times[k].append(game.startup_ms())
+            game.stop()
+        program = bare_sdl()
+        bare.append(program.startup_ms())
+        program.stop()
+    median = {k: statistics.median(t) for k, t in times.items()}
+    bare_median = statistics.median(bare)
+    report.add(f"start-up to the menu's first frame (median of {runs})", median[1], "ms", 100,
+               f"min {min(times[1]):.1f}, max {max(times[1]):.1f}")
+    report.add(f"start-up of a bare SDL2 program, one window of the menu's size (median of {runs})", bare_median,
+               "ms", None, f"min {min(bare):.1f}, max {max(bare):.1f}")
+    for k in SCALES:
+        if k != 1:
+            report.add(f"start-up at scale {k}", median[k], "ms", None, f"min {min(times[k]):.1f}")
+            report.add(f"start-up at scale {k} / at scale 1", median[k] / median[1], "", 1.5 if k == 2 else None)
+        report.add(f"start-up at scale {k} / the bare SDL2 program", median[k] / bare_median, "")
 
 
 def thread_counters(pid):
@@ -218,17 +244,37 @@ def find_window(title, size, timeout_s=10):
     raise RuntimeError(f"no window {title!r} of {size[0]}x{size[1]} came up")
 
 
-def click(screen, widget):
+def click(screen, widget, k=1):
     title, size, (x, y) = where(screen, widget)
-    left, top = find_window(title, size)
-    subprocess.run(["xdotool", "mousemove", str(left + x), str(top + y), "click", "1"], check=True)
+    left, top = find_window(title, (k * size[0], k * size[1]))
+    subprocess.run(["xdotool", "mousemove", str(left + k * x), str(top + k * y), "click", "1"], check=True)
 
 
-def open_level1():
-    click("Vargo1", "Image1")
-    click("Mise1", "Image1")
+def open_level1(k=1):
+    click("Vargo1", "Image1", k)
+    click("Mise1", "Image1", k)
     title, size, _ = where("level1")
-    find_window(title, size)
+    find_window(title, (k * size[0], k * size[1]))
+
+
+def measure_scaled_memory(report, quick):
+    """Peak resident set at each scale after the menu and level1 with its targets up, against the bare
+    SDL2 program's after its one frame."""
+    program = bare_sdl()
+    time.sleep(1)
+    bare = program.resident_peak_kib() / 1024
+    program.stop()
+    report.add("peak resident set of a bare SDL2 program", bare, "MiB")
+    for k in SCALES:
+        game = Game({"SDL_AUDIODRIVER": "dummy"}, ["--scale", str(k)])
+        try:
+            open_level1(k)
+            time.sleep(1 if quick else LEVEL_TARGETS_UP_S)
+            peak = game.resident_peak_kib() / 1024
+        finally:
+            game.stop()
+        report.add(f"peak resident set at scale {k}, menu and level1", peak, "MiB", 60)
+        report.add(f"peak resident set at scale {k} / the bare SDL2 program", peak / bare, "")
 
 
 def measure_game_idle(report, seconds, audio):
@@ -291,6 +337,12 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--quick", action="store_true", help="very short runs, to check the measuring works")
     quick = parser.parse_args().quick
+    # The programs run in a folder of their own that holds the sounds and the pictures at every scale.
+    stage = tempfile.mkdtemp(prefix="vargo-bench.")
+    os.symlink(os.path.abspath("data"), f"{stage}/data")
+    os.symlink(f"{BUILD}/images", f"{stage}/images")
+    os.chdir(stage)
+    atexit.register(shutil.rmtree, stage, True)
     report = Report()
     run_in_process(report, quick)
     measure_startup(report, 3 if quick else 20)
@@ -298,6 +350,7 @@ def main():
         measure_game_idle(report, 2 if quick else 10, audio)
     measure_timers(report, 5 if quick else 60)
     measure_memory(report)
+    measure_scaled_memory(report, quick)
     report.info("audio buffer", "512 samples", "11.6 ms a period at 44.1 kHz, set in src/platform/sdl")
     report.print()
     missed = report.missed()

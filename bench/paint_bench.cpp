@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Painting a level: the whole window, and only the areas a hit changes.
+// Painting a level: the whole window, and only the areas a hit changes; each level at scales 1, 2 and 3.
 
 #include <benchmark/benchmark.h>
 
@@ -16,28 +16,31 @@ namespace {
 // Every target up: the most a level ever shows at once.
 void BM_FullRepaint(benchmark::State& state) {
   const levels::LevelDef& level = levelAt(state.range(0));
+  const media::Scale scale = scaleArgument(state.range(1));
   ui::ManualClock clock;
   ui::Screen screen(level.screen, clock);
   for (const levels::TargetSlot& slot : level.slots)
     screen.setVisible(slot.target, true);
   media::Fonts fonts;
-  media::ScreenPainter painter(level.screen, fonts);
+  media::ScreenPainter painter(level.screen, fonts, scale);
   const ui::Rect whole = clientArea(level.screen);
   for (auto _ : state) {
     painter.paint(screen, {&whole, 1});
     benchmark::DoNotOptimize(painter.pixels().data);
     benchmark::ClobberMemory();
   }
-  state.SetLabel(std::string(level.name));
+  state.SetLabel(labelOf(level, scale));
 }
 
 // A level with every target up, one of them just hit: the areas that hit left dirty (the target, its hit
 // picture and the two counters), and a painter that has painted the whole window once.
 struct HitScene {
-  explicit HitScene(const levels::LevelDef& level) : level(level), painter(level.screen, fonts) {
+  HitScene(const levels::LevelDef& level, media::Scale scale)
+      : level(level), scale(scale), h(scale), painter(level.screen, fonts, scale) {
     showWithTargetsUp(h, level);
     const platform::WindowId window = *h.registry.windowOf(level.name);
-    const ui::Point at = test::centreOf(test::widgetOf(level.screen, ordinarySlot(level).target).rect);
+    const ui::Point at =
+        scale.of(test::centreOf(test::widgetOf(level.screen, ordinarySlot(level).target).rect));
     h.registry.handle(platform::MouseButton{window, at, true});
     h.registry.handle(platform::MouseButton{window, at, false});
     dirty = screen().takeDirty();
@@ -49,12 +52,13 @@ struct HitScene {
     long area = 0;
     for (const ui::Rect& r : dirty)
       area += static_cast<long>(r.width) * r.height;
-    state.SetLabel(std::string(level.name));
+    state.SetLabel(labelOf(level, scale));
     state.counters["rects"] = static_cast<double>(dirty.size());
     state.counters["pixels"] = static_cast<double>(area);
   }
 
   const levels::LevelDef& level;
+  media::Scale scale;
   test::Harness h;
   media::Fonts fonts;
   media::ScreenPainter painter;
@@ -64,7 +68,7 @@ struct HitScene {
 // The repaint after a hit: the counters' captions change on every hit, so their text is laid out and
 // rendered again each time.
 void BM_RepaintAfterHit(benchmark::State& state) {
-  HitScene scene(levelAt(state.range(0)));
+  HitScene scene(levelAt(state.range(0)), scaleArgument(state.range(1)));
   int hits = 0;
   for (auto _ : state) {
     ++hits;
@@ -79,7 +83,7 @@ void BM_RepaintAfterHit(benchmark::State& state) {
 
 // The same areas with the counters' text unchanged: the pixel work alone, without text rendering.
 void BM_RepaintAfterHitPixelsOnly(benchmark::State& state) {
-  HitScene scene(levelAt(state.range(0)));
+  HitScene scene(levelAt(state.range(0)), scaleArgument(state.range(1)));
   for (auto _ : state) {
     scene.painter.paint(scene.screen(), scene.dirty);
     benchmark::DoNotOptimize(scene.painter.pixels().data);
@@ -90,8 +94,11 @@ void BM_RepaintAfterHitPixelsOnly(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_FullRepaint)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RepaintAfterHit)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RepaintAfterHitPixelsOnly)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+// Arguments: the level's index, the scale.
+BENCHMARK(BM_FullRepaint)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2, 3}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintAfterHit)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2, 3}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintAfterHitPixelsOnly)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2, 3}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace vargo::bench

@@ -14,6 +14,7 @@ for tool in xvfb-run xdotool /usr/bin/time python3; do
 done
 cmake --preset bench >/dev/null
 cmake --build build/bench -j2 --target vargo vargo_bench vargo_timer_lateness vargo_play_through vargo_where \
-  vargo_worst_sound
+  vargo_worst_sound vargo_bare_sdl vargo_scaled_images
 build/bench/bench/vargo_worst_sound
-exec xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/measure.py "$@"
+# A 4K desktop, so that the windows at scale 3 fit.
+exec xvfb-run -a -s "-screen 0 3840x2160x24" python3 bench/measure.py "$@"

@@ -2,9 +2,10 @@
 // Plays the real screens through the headless window system with a manual clock and writes a PNG of one
 // screen's window, to look at what the game draws without a display.
 //
-//   vargo_screenshot SCREEN OUT.png [STEP...]
+//   vargo_screenshot [--scale K] SCREEN OUT.png [STEP...]
 //
-// The game starts as it always does, with Vargo1 shown; then the steps run in order. A step is
+// The game starts as it always does, with Vargo1 shown, at scale K (1 when not given); then the steps run
+// in order. Their positions are logical pixels, the same at every scale. A step is
 //   click:SCREEN:X,Y   a left click at X, Y of that screen's window
 //   move:SCREEN:X,Y    a pointer move to X, Y
 //   wait:MS            lets MS milliseconds pass, delivering every timer tick on the way
@@ -14,9 +15,11 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <exception>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -48,16 +51,16 @@ std::pair<std::string, vargo::ui::Point> screenAndPoint(std::string_view text) {
           {number(text.substr(colon + 1, comma - colon - 1)), number(text.substr(comma + 1))}};
 }
 
-void runStep(Harness& game, std::string_view step) {
+void runStep(Harness& game, vargo::media::Scale scale, std::string_view step) {
   const auto colon = step.find(':');
   const std::string_view verb = step.substr(0, colon);
   const std::string_view rest = colon == std::string_view::npos ? "" : step.substr(colon + 1);
   if (verb == "click") {
     const auto [screen, at] = screenAndPoint(rest);
-    game.click(screen, at.x, at.y);
+    game.click(screen, scale.of(at).x, scale.of(at).y);
   } else if (verb == "move") {
     const auto [screen, at] = screenAndPoint(rest);
-    game.move(screen, at.x, at.y);
+    game.move(screen, scale.of(at).x, scale.of(at).y);
   } else if (verb == "wait") {
     game.advance(static_cast<vargo::ui::Millis>(number(rest)));
   } else if (verb == "show") {
@@ -67,11 +70,11 @@ void runStep(Harness& game, std::string_view step) {
   }
 }
 
-void runSteps(Harness& game, int argc, char** argv) {
-  for (int i = 3; i < argc; ++i) {
-    std::istringstream steps(argv[i]);
+void runSteps(Harness& game, vargo::media::Scale scale, std::span<char*> arguments) {
+  for (const char* argument : arguments) {
+    std::istringstream steps(argument);
     for (std::string step; steps >> step;)
-      runStep(game, step);
+      runStep(game, scale, step);
   }
 }
 
@@ -90,15 +93,21 @@ void writePng(const Harness& game, std::string_view screen, const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: vargo_screenshot SCREEN OUT.png [STEP...]\n");
+  std::span<char*> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
+  vargo::media::Scale scale;
+  if (arguments.size() >= 2 && std::string_view(arguments[0]) == "--scale") {
+    scale.k = std::clamp(number(arguments[1]), vargo::media::Scale::kMin, vargo::media::Scale::kMax);
+    arguments = arguments.subspan(2);
+  }
+  if (arguments.size() < 2) {
+    std::fprintf(stderr, "usage: vargo_screenshot [--scale K] SCREEN OUT.png [STEP...]\n");
     return 2;
   }
   try {
-    Harness game;
+    Harness game(scale);
     game.show("Vargo1");
-    runSteps(game, argc, argv);
-    writePng(game, argv[1], argv[2]);
+    runSteps(game, scale, arguments.subspan(2));
+    writePng(game, arguments[0], arguments[1]);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo_screenshot: %s\n", e.what());

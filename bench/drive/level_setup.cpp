@@ -31,4 +31,12 @@ ui::Rect clientArea(const ui::ScreenDef& screen) {
   return {0, 0, screen.window.client.width, screen.window.client.height};
 }
 
+media::Scale scaleArgument(long k) {
+  return {static_cast<int>(k)};
+}
+
+std::string labelOf(const levels::LevelDef& level, media::Scale scale) {
+  return std::string(level.name) + " k=" + std::to_string(scale.k);
+}
+
 }  // namespace vargo::bench

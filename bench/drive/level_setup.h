@@ -2,7 +2,10 @@
 #pragma once
 // Levels made ready for timing: loaded in the headless harness and waited on until every target is up.
 
+#include <string>
+
 #include "levels/level_def.h"
+#include "media/scale.h"
 #include "support/harness.h"
 
 namespace vargo::bench {
@@ -14,5 +17,8 @@ void showWithTargetsUp(test::Harness& h, const levels::LevelDef& level);
 // A target slot whose hit does not end the level.
 const levels::TargetSlot& ordinarySlot(const levels::LevelDef& level);
 ui::Rect clientArea(const ui::ScreenDef& screen);
+// A benchmark's scale argument, and the label of a level's figure at that scale ("level1 k=2").
+media::Scale scaleArgument(long k);
+std::string labelOf(const levels::LevelDef& level, media::Scale scale);
 
 }  // namespace vargo::bench
