@@ -4,11 +4,15 @@
 #
 #   bash tools/dev.sh play    install what is missing, build, start the game
 #   bash tools/dev.sh test    install what is missing, build, run the whole test suite
+#   bash tools/dev.sh windows install what is missing, cross-build the Windows release: the zip and the
+#                             setup in build/win64 (libraries built once, cached by their versions)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_packages=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
   libfontconfig-dev librsvg2-bin fonts-liberation2 fonts-dejavu-core fonts-bebas-neue xfonts-base)
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev libfreetype-dev nsis wine
+  wine64 zip dpkg-dev imagemagick)
 test_packages=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
 
 source tools/packages.sh
@@ -29,8 +33,16 @@ case "${1:-}" in
     build
     ctest --preset release --parallel "$(nproc)"
     ;;
+  windows)
+    install_missing "${build_packages[@]}" "${windows_packages[@]}" libgtest-dev
+    VARGO_WIN64_PREFIX=$(bash tools/windows/deps.sh)
+    export VARGO_WIN64_PREFIX
+    cmake --preset win64 >/dev/null
+    cmake --build --preset win64
+    bash tools/windows/package.sh build/win64 "$VARGO_WIN64_PREFIX"
+    ;;
   *)
-    echo "usage: bash tools/dev.sh play|test" >&2
+    echo "usage: bash tools/dev.sh play|test|windows" >&2
     exit 2
     ;;
 esac

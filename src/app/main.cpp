@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/command_line.h"
+#include "app/error_output.h"
 #include "app/event_loop.h"
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
@@ -33,6 +34,7 @@ void traceFirstFrame() {
 
 int main(int argc, char* argv[]) {
   using namespace vargo;
+  app::routeErrorOutput();
   app::Settings settings;
   if (const auto status = app::readCommandLine(argc, argv, settings, std::cout, std::cerr))
     return *status;

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Where the game's "vargo:" lines and its --help and --version go. A terminal shows stdout and stderr
+// wherever they are; a Windows GUI program has neither unless it asks.
+
+namespace vargo::app {
+
+// On Windows, without redirected output: the console the game was started from (vargo.exe --version in a
+// command prompt), else for errors the file %LOCALAPPDATA%\vargo\vargo.log. On Linux nothing changes.
+void routeErrorOutput();
+
+}  // namespace vargo::app
