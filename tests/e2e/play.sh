@@ -52,18 +52,21 @@ bursts() {
 
 # ---- the road through the first level ----
 
-# played_out FILE SIZE: the device played a sound after its first SIZE bytes, and silence since.
+# played_out FILE SIZE [LENGTH]: after its first SIZE bytes the device played a sound, for at least LENGTH
+# bytes from its start, and silence since.
 played_out() {
-  local size
+  local size start
   size=$(stat -c %s "$1")
-  [ -n "$(tail -c +$(($2 + 1)) "$1" | tr -d '\0' | head -c 1)" ] || { echo "no sound after byte $2" && false; }
+  start=$(tail -c +$(($2 + 1)) "$1" | od -An -v -tx1 -w4 | awk '$0 !~ /^( 00)+$/ {print (NR - 1) * 4; exit}')
+  [ -n "$start" ] || { echo "no sound after byte $2" && false; }
+  [ $((size - $2 - start)) -ge "${3:-0}" ] || { echo "$((size - $2 - start)) bytes of a sound of $3" && false; }
   # 100 ms of 16-bit stereo at 44.1 kHz
   [ -z "$(tail -c 17640 "$1" | tr -d '\0' | head -c 1)" ] || { echo "still sounding at byte $size" && false; }
 }
 
-# heard_out SIZE: the sound started after SIZE bytes of the device's file has played out. Waiting for the
-# silence after each sound keeps the sounds apart however late the device's thread runs.
-heard_out() { wait_for 2 "a sound after byte $1 to play out" played_out "$dir/sound.raw" "$1"; }
+# heard_out SIZE [LENGTH]: the sound started after SIZE bytes of the device's file has played out. Waiting
+# for the silence after each sound keeps the sounds apart however late the device's thread runs.
+heard_out() { wait_for 2 "a sound after byte $1 to play out" played_out "$dir/sound.raw" "$@"; }
 sound_bytes() { stat -c %s "$dir/sound.raw" 2>/dev/null || echo 0; }
 
 # A shot that the level takes changes its magazine label, and its sound plays out.
@@ -125,8 +128,11 @@ road_level() {
   note "the reload: its window comes up centred over the level and goes within three seconds"
   wait_window nabíjení 2 >/dev/null
   expect_centred nabíjení
-  wait_gone nabíjení 4
   heard_out "$bytes"
+  # The reload's own sound plays when it ends, all of it: a 16-bit mono WAV, played as 16-bit stereo.
+  bytes=$(sound_bytes)
+  wait_gone nabíjení 4
+  heard_out "$bytes" $((($(stat -c %s "$DATA/reload.wav") - 44) * 2 * 9 / 10))
   shot_at 300 20
 
   note "ten shots, the reload and one more were heard"
