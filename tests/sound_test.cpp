@@ -315,16 +315,19 @@ TEST_F(SdlAudio, ANewSoundCutsOffTheOneThatPlays) {
     ASSERT_EQ(format->channels, 2);
     ASSERT_EQ(format->frequency, 44100);
     media::Sound sound(sdl.sound());
+    // The device writes at the pace of playback: each wait is for what it has written, however busy the
+    // machine (a first decoding under the sanitizers takes longer than the first sound's start).
+    const auto waitFor = [&](std::int16_t level, long frames) {
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+      do {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        samples = played();
+      } while (count(level) < frames && std::chrono::steady_clock::now() < deadline);
+    };
     sound.playSound(first);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    waitFor(firstLevel, 1);
     sound.playSound(second);
-    // The device writes at the pace of playback: wait for the second sound's end, however busy the machine.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    do {
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      samples = played();
-    } while (count(secondLevel) < static_cast<long>(kShortFrames * 2) &&
-             std::chrono::steady_clock::now() < deadline);
+    waitFor(secondLevel, static_cast<long>(kShortFrames * 2));
   }
   EXPECT_GT(count(firstLevel), 0) << "the first sound began";
   EXPECT_LT(count(firstLevel), static_cast<long>(kLongFrames * 2)) << "the first sound was cut off";
