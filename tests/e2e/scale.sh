@@ -25,14 +25,7 @@ screen_window() {
   echo "$title|$((K * width))|$((K * height))"
 }
 
-start_large_x() {
-  Xvfb -displayfd 3 -screen 0 "${DESKTOP_WIDTH}x${DESKTOP_HEIGHT}x24" -nolisten tcp -noreset \
-    3>"$WORK/display" 2>"$WORK/xvfb.log" &
-  XVFB_PID=$!
-  wait_for 10 "the X server" test -s "$WORK/display"
-  DISPLAY=":$(head -n1 "$WORK/display")"
-  export DISPLAY
-}
+start_large_x() { start_x "${DESKTOP_WIDTH}x${DESKTOP_HEIGHT}"; }
 
 # expect_placed KIND X,Y: the window's client area stands at that desktop position.
 expect_placed() {

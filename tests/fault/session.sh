@@ -43,9 +43,10 @@ wait_for() {
   done
 }
 
-# start_x: a private X server of 1280 × 1024 on a free display, with no window manager.
+# start_x [WIDTHxHEIGHT]: a private X server of that size (1280 × 1024 unless told) on a free display, with
+# no window manager.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   wait_for 10 "the X server" test -s "$WORK/display"
   DISPLAY=":$(head -n1 "$WORK/display")"
