@@ -12,14 +12,15 @@
 
 namespace vargo::app {
 
-// A screen's window and live widgets, which exist only while it is loaded.
+// A screen's window and live widgets, which exist only while it is loaded. Its painter, with the canvas and
+// the pictures, is made by the first present: a screen that shows the next and unloads itself is gone by
+// then, so two screens' pixels never exist at once.
 struct ScreenRegistry::Loaded {
-  Loaded(const ui::ScreenDef& def, const ui::Clock& clock, media::Fonts& fonts, media::Scale scale,
-         platform::WindowId window)
-      : screen(def, clock), painter(def, fonts, scale), window(window) {}
+  Loaded(const ui::ScreenDef& def, const ui::Clock& clock, platform::WindowId window)
+      : screen(def, clock), window(window) {}
 
   ui::Screen screen;
-  media::ScreenPainter painter;
+  std::optional<media::ScreenPainter> painter;
   platform::WindowId window;
   ui::MouseInput input;
 };
@@ -79,7 +80,7 @@ ScreenRegistry::Slot* ScreenRegistry::slotOfWindow(platform::WindowId window) {
 void ScreenRegistry::load(Slot& s) {
   const ui::ScreenDef& def = *s.kind->def;
   const platform::WindowId window = platform_.openWindow(windowSpec(def.window, scale_));
-  s.loaded = std::make_unique<Loaded>(def, clock_, fonts_, scale_, window);
+  s.loaded = std::make_unique<Loaded>(def, clock_, window);
   if (!def.window.icon.empty()) {
     if (const media::Image icon = media::Image::decode(def.window.icon, scale_))
       platform_.setWindowIcon(window, icon.pixels());
@@ -287,12 +288,14 @@ void ScreenRegistry::present() {
     const std::vector<ui::Rect> dirty = s.loaded->screen.takeDirty();
     if (dirty.empty())
       continue;
-    s.loaded->painter.paint(s.loaded->screen, dirty);
+    if (!s.loaded->painter)
+      s.loaded->painter.emplace(*s.kind->def, fonts_, scale_);
+    s.loaded->painter->paint(s.loaded->screen, dirty);
     std::vector<ui::Rect> device;
     device.reserve(dirty.size());
     for (const ui::Rect& r : dirty)
       device.push_back(scale_.of(r));
-    platform_.present(s.loaded->window, s.loaded->painter.pixels(), device);
+    platform_.present(s.loaded->window, s.loaded->painter->pixels(), device);
   }
 }
 
