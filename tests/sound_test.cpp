@@ -19,6 +19,7 @@
 
 #include "media/data_folder.h"
 #include "media/sound.h"
+#include "media/utf8_path.h"
 #include "platform/headless/recorded_sound.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -259,7 +260,8 @@ TEST_F(SoundFiles, ADataFileMissingHereIsTakenFromTheInstalledFolder) {
   fs::remove(here / "both.wav");
 #ifdef _WIN32
   const std::unique_ptr<char, decltype(&SDL_free)> base(SDL_GetBasePath(), &SDL_free);
-  EXPECT_EQ(media::installedDataFolder(), fs::path(base.get()).lexically_normal()) << "beside vargo.exe";
+  EXPECT_EQ(media::installedDataFolder(), media::pathFromUtf8(base.get()).lexically_normal())
+      << "beside vargo.exe";
 #else
   const auto exe = fs::canonical("/proc/self/exe").parent_path();
   EXPECT_EQ(media::installedDataFolder(), (exe / "../share/vargo").lexically_normal());

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "media/utf8_path.h"
+
 namespace vargo::media {
 
 namespace fs = std::filesystem;
@@ -12,13 +14,13 @@ namespace fs = std::filesystem;
 const fs::path& installedDataFolder() {
   static const fs::path folder = [] {
     const std::unique_ptr<char, decltype(&SDL_free)> base(SDL_GetBasePath(), &SDL_free);
-    return base ? (fs::path(base.get()) / VARGO_INSTALLED_DATA).lexically_normal() : fs::path();
+    return base ? (pathFromUtf8(base.get()) / VARGO_INSTALLED_DATA).lexically_normal() : fs::path();
   }();
   return folder;
 }
 
 fs::path dataFile(std::string_view name, const fs::path& installed) {
-  const fs::path here(name);
+  const fs::path here = pathFromUtf8(name);
   std::error_code error;
   if (installed.empty() || fs::exists(here, error))
     return here;

@@ -10,6 +10,7 @@
 
 #include "media/data_folder.h"
 #include "media/embedded_images.h"
+#include "media/utf8_path.h"
 
 namespace vargo::media {
 
@@ -36,7 +37,7 @@ sdl::RWopsPtr openPng(std::string_view name, Scale scale) {
   }
   const std::filesystem::path folder = rasterFolder(scale);
   const std::filesystem::path file = folder / (std::string(name) + ".png");
-  return sdl::RWopsPtr(folder.empty() ? nullptr : SDL_RWFromFile(file.string().c_str(), "rb"));
+  return sdl::RWopsPtr(folder.empty() ? nullptr : SDL_RWFromFile(utf8Of(file).c_str(), "rb"));
 }
 
 // Turns RGBA bytes into ARGB words where they are: a picture at scale 3 is up to 12 MB, and a converted
