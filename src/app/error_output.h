@@ -6,7 +6,8 @@
 namespace vargo::app {
 
 // On Windows, without redirected output: the console the game was started from (vargo.exe --version in a
-// command prompt), else for errors the file %LOCALAPPDATA%\vargo\vargo.log. On Linux nothing changes.
+// command prompt), else for errors the file %LOCALAPPDATA%\vargo\vargo.log, made at the first line: a run
+// that says nothing leaves the last one's log as it was. On Linux nothing changes.
 void routeErrorOutput();
 
 }  // namespace vargo::app

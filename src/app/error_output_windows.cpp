@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "app/error_output.h"
 
@@ -16,6 +19,64 @@ bool redirected(DWORD stream) {
   return handle != nullptr && handle != INVALID_HANDLE_VALUE;
 }
 
+std::FILE* openLog() {
+  const wchar_t* appData = _wgetenv(L"LOCALAPPDATA");
+  if (appData == nullptr)
+    return nullptr;
+  const std::filesystem::path folder = std::filesystem::path(appData) / L"vargo";
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return _wfopen((folder / L"vargo.log").c_str(), L"wb");
+}
+
+// Copies what comes down the pipe into the log, made at the first byte, until the pipe is closed. Without
+// a log the lines are dropped, but the pipe is read all the same: a full pipe would stop the game.
+void copyToLog(HANDLE pipe) {
+  std::FILE* log = nullptr;
+  char buffer[512];
+  DWORD got = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    if (log == nullptr && (log = openLog()) == nullptr)
+      continue;
+    std::fwrite(buffer, 1, got, log);
+    std::fflush(log);
+  }
+  if (log != nullptr)
+    std::fclose(log);
+  CloseHandle(pipe);
+}
+
+std::thread& logWriter() {
+  static std::thread writer;
+  return writer;
+}
+
+// At exit: closing stderr closes the pipe, and the writer ends once the last line is in the log.
+void finishLog() {
+  std::fflush(stderr);
+  _close(_fileno(stderr));
+  logWriter().join();
+}
+
+// stderr becomes a pipe whose other end a thread copies into the log: a run that says nothing leaves none.
+// A GUI program's stderr has no descriptor, and freopen cannot reopen a stream without one: it takes the
+// pipe's.
+void logErrors() {
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  if (!CreatePipe(&read, &write, nullptr, 0))
+    return;
+  const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(write), _O_WRONLY | _O_TEXT);
+  if (fd < 0) {
+    CloseHandle(read);
+    CloseHandle(write);
+    return;
+  }
+  stderr->_file = fd;
+  logWriter() = std::thread(copyToLog, read);
+  std::atexit(finishLog);
+}
+
 }  // namespace
 
 void routeErrorOutput() {
@@ -26,13 +87,7 @@ void routeErrorOutput() {
     std::freopen("CONOUT$", "w", stderr);
     return;
   }
-  const char* appData = std::getenv("LOCALAPPDATA");
-  if (appData == nullptr)
-    return;
-  const std::filesystem::path folder = std::filesystem::path(appData) / "vargo";
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  std::freopen((folder / "vargo.log").string().c_str(), "w", stderr);
+  logErrors();
 }
 
 }  // namespace vargo::app
