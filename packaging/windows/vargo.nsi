@@ -1,9 +1,10 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
-; The vargo setup: installs the portable folder under Program Files with a Start-menu shortcut, an
-; optional desktop one (both start in the install folder, where data\ is) and an uninstaller that
-; Windows lists among its apps.
+; The vargo setup: installs the portable folder under Program Files for every user, with a Start-menu
+; shortcut, an optional desktop one (both start in the install folder, where data\ is) and an uninstaller
+; that Windows lists among its apps.
 ;   makensis -DVERSION=1.0.0 -DSTAGE=<folder of the zip's files> -DOUTFILE=<setup.exe> vargo.nsi
-Unicode true
+; A 64-bit setup, as the game is: 32-bit Windows refuses it at once.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 Name "vargo ${VERSION}"
@@ -21,9 +22,17 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Czech"
 
+; Installed for every user, as the key in HKLM says: the shortcuts too.
+Function .onInit
+  SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext all
+FunctionEnd
+
 Section "vargo" SecGame
   SectionIn RO
-  SetRegView 64
   SetOutPath "$INSTDIR"
   File /r "${STAGE}/*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -44,9 +53,15 @@ Section /o "Zástupce na ploše" SecDesktop
 SectionEnd
 
 Section "Uninstall"
-  SetRegView 64
   Delete "$SMPROGRAMS\vargo.lnk"
   Delete "$DESKTOP\vargo.lnk"
-  RMDir /r "$INSTDIR"
+  ; Only what the setup put there: the folder may have been one the player chose for other things too.
+  Delete "$INSTDIR\vargo.exe"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir /r "$INSTDIR\data"
+  RMDir /r "$INSTDIR\images"
+  RMDir /r "$INSTDIR\fonts"
+  RMDir /r "$INSTDIR\licences"
+  RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

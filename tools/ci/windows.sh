@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Windows release (bash tools/dev.sh windows) and tests it under wine: the unit tests of the
-# win64 build, then vargo.exe from the unpacked zip inside Xvfb on the short road (menu, first briefing,
-# level 1, one shot heard through SDL's disk audio, the X ends it with status 0), and again without
-# data\, with a damaged WAV and without an audio device: the game plays on each time.
+# win64 build, then vargo.exe from the zip unpacked into a folder named with Czech letters, inside Xvfb on
+# the short road (menu, first briefing, level 1, one shot heard through SDL's disk audio, the X ends it
+# with status 0), and again without data\, with a damaged WAV and without an audio device: the game plays
+# on each time. Then the setup, silent: the files, the Start-menu shortcut and the uninstall key, the
+# installed game on the short road, and the silent uninstaller, which leaves none of them.
 #
 #   bash tools/ci/windows.sh
 set -euo pipefail
@@ -16,17 +18,27 @@ echo "windows: built in $((SECONDS - start)) s"
 
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-export WINEPREFIX=$work/wine WINEDEBUG=-all
-WINEDLLOVERRIDES=mscoree,mshtml= wineboot -i >/dev/null 2>&1
+fail() {
+  echo "windows: FAIL: $*" >&2
+  exit 1
+}
+# No menu entries for this machine's desktop from the shortcuts the setup makes.
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" wineboot -i >/dev/null 2>&1
 
 # SDL's disk driver, on Windows, reads the file's name and the delay into one buffer: see wine_game.sh.
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win64 --parallel 2 \
   -E 'SdlAudio.ANewSoundCutsOffTheOneThatPlays'
 
+# What the release must hold, below its folder.
+shipped=(vargo.exe data/vystrel.wav data/vystrel2.wav data/vystrel3.wav data/reload.wav images/2x/menu.png
+  images/3x/menu.png images/4x/menu.png fonts/LiberationSans-Regular.ttf fonts/BebasNeue-Regular.otf
+  licences/COPYING.txt licences/libsdl2.txt)
 zip=$(ls build/win64/vargo-*-win64.zip)
-unzip -q "$zip" -d "$work/zip"
-export VARGO_EXE
-VARGO_EXE=$(ls "$work"/zip/*/vargo.exe)
+mkdir -p "$work/Hry/Střelnice Vargo" && unzip -q "$zip" -d "$work/Hry/Střelnice Vargo"
+release=$(ls -d "$work/Hry/Střelnice Vargo"/vargo-*-win64)
+for file in "${shipped[@]}"; do [ -s "$release/$file" ] || fail "the zip lacks $file"; done
+export VARGO_EXE=$release/vargo.exe
 cmake --preset release >/dev/null && cmake --build --preset release --target close_request >/dev/null
 play() { bash tests/e2e/play.sh short "$PWD/tools/windows/wine_game.sh" build/release/tests/fault/close_request "$@"; }
 play "$PWD/data"
@@ -35,4 +47,32 @@ play "$work/no_data"
 cp data/*.wav "$work/damaged/" && head -c 100 data/vystrel.wav >"$work/damaged/vystrel.wav"
 play "$work/damaged"
 play "$PWD/data" none
+
+# Started by Windows' shell, as from Explorer: no console, no stderr. A run that says nothing leaves no log;
+# an error goes into %LOCALAPPDATA%\vargo\vargo.log.
+log="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/vargo/vargo.log"
+wine start /wait /unix "$VARGO_EXE" --version
+[ ! -e "$log" ] || fail "a run that said nothing left $log"
+status=0
+wine start /wait /unix "$VARGO_EXE" --scale 9 || status=$?
+[ "$status" -eq 2 ] || fail "--scale 9 ended with status $status, not 2"
+grep -q "^vargo: the scale must be" "$log" || fail "the log of --scale 9 holds: $(cat "$log" 2>&1)"
+
+# The setup, silent, into Program Files: the zip's files, a shortcut in every user's Start menu and the
+# key of Windows' apps list; the installed game plays; the silent uninstaller takes all three away.
+installed="$WINEPREFIX/drive_c/Program Files/vargo"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/vargo.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\vargo'
+wine build/win64/vargo-*-setup.exe /S && wineserver -w
+diff -r --exclude=uninstall.exe "$release" "$installed" || fail "the setup installed other files than the zip"
+[ -s "$installed/uninstall.exe" ] || fail "no uninstaller in $installed"
+strings -a -el "$shortcut" | grep -qx 'C:\\Program Files\\vargo' ||
+  fail "no Start-menu shortcut at $shortcut starting in the game's folder"
+uninstall=$(wine reg query "$key" /v UninstallString) || fail "no uninstall key $key"
+grep -qF 'C:\Program Files\vargo\uninstall.exe' <<<"$uninstall" || fail "the key uninstalls with $uninstall"
+VARGO_EXE=$installed/vargo.exe play "$PWD/data"
+wine "$installed/uninstall.exe" /S && wineserver -w
+[ ! -e "$installed" ] || fail "the uninstaller left $(find "$installed")"
+[ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
+! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the key $key"
 echo "windows: release built and tested under wine in $((SECONDS - start)) s"
