@@ -7,6 +7,7 @@
 #include "levels/level_def.h"
 #include "media/painter.h"
 #include "support/level_play.h"
+#include "support/pixel_buffer.h"
 #include "ui/counter.h"
 
 namespace vargo::bench {
@@ -23,10 +24,11 @@ void BM_FullRepaint(benchmark::State& state) {
     screen.setVisible(slot.target, true);
   media::Fonts fonts;
   media::ScreenPainter painter(level.screen, fonts, scale);
+  test::PixelBuffer buffer(level.screen, scale);
   const ui::Rect whole = clientArea(level.screen);
   for (auto _ : state) {
-    painter.paint(screen, {&whole, 1});
-    benchmark::DoNotOptimize(painter.pixels().data);
+    painter.paint(buffer.canvas(), screen, {&whole, 1});
+    benchmark::DoNotOptimize(buffer.pixels().data);
     benchmark::ClobberMemory();
   }
   state.SetLabel(labelOf(level, scale));
@@ -36,7 +38,11 @@ void BM_FullRepaint(benchmark::State& state) {
 // picture and the two counters), and a painter that has painted the whole window once.
 struct HitScene {
   HitScene(const levels::LevelDef& level, media::Scale scale)
-      : level(level), scale(scale), h(scale), painter(level.screen, fonts, scale) {
+      : level(level),
+        scale(scale),
+        h(scale),
+        painter(level.screen, fonts, scale),
+        buffer(level.screen, scale) {
     showWithTargetsUp(h, level);
     const platform::WindowId window = *h.registry.windowOf(level.name);
     const ui::Point at =
@@ -45,7 +51,7 @@ struct HitScene {
     h.registry.handle(platform::MouseButton{window, at, false});
     dirty = screen().takeDirty();
     const ui::Rect whole = clientArea(level.screen);
-    painter.paint(screen(), {&whole, 1});
+    painter.paint(buffer.canvas(), screen(), {&whole, 1});
   }
   ui::Screen& screen() { return h.screen(level.name); }
   void report(benchmark::State& state) const {
@@ -62,6 +68,7 @@ struct HitScene {
   test::Harness h;
   media::Fonts fonts;
   media::ScreenPainter painter;
+  test::PixelBuffer buffer;
   std::vector<ui::Rect> dirty;
 };
 
@@ -74,8 +81,8 @@ void BM_RepaintAfterHit(benchmark::State& state) {
     ++hits;
     scene.screen().setCaption(levels::kScoreLabel, ui::counterText(hits * 10));
     scene.screen().setCaption(levels::kMagazineLabel, ui::counterText(hits % 10));
-    scene.painter.paint(scene.screen(), scene.dirty);
-    benchmark::DoNotOptimize(scene.painter.pixels().data);
+    scene.painter.paint(scene.buffer.canvas(), scene.screen(), scene.dirty);
+    benchmark::DoNotOptimize(scene.buffer.pixels().data);
     benchmark::ClobberMemory();
   }
   scene.report(state);
@@ -85,8 +92,8 @@ void BM_RepaintAfterHit(benchmark::State& state) {
 void BM_RepaintAfterHitPixelsOnly(benchmark::State& state) {
   HitScene scene(levelAt(state.range(0)), scaleArgument(state.range(1)));
   for (auto _ : state) {
-    scene.painter.paint(scene.screen(), scene.dirty);
-    benchmark::DoNotOptimize(scene.painter.pixels().data);
+    scene.painter.paint(scene.buffer.canvas(), scene.screen(), scene.dirty);
+    benchmark::DoNotOptimize(scene.buffer.pixels().data);
     benchmark::ClobberMemory();
   }
   scene.report(state);

@@ -31,7 +31,7 @@ std::uint8_t alpha(std::uint32_t argb) {
 
 // The part of rect inside the screen's client area.
 Rect onScreen(const ui::ScreenDef& def, const Rect& rect) {
-  return intersection(rect, {0, 0, def.window.client.width, def.window.client.height});
+  return intersection(rect, ui::clientArea(def));
 }
 
 bool draws(const WidgetDef& w) {

@@ -23,9 +23,12 @@ void ForwardingPlatform::setWindowIcon(platform::WindowId window, platform::Pixe
   inner_.setWindowIcon(window, icon);
 }
 
-void ForwardingPlatform::present(platform::WindowId window, platform::Pixels pixels,
-                                 std::span<const ui::Rect> areas) {
-  inner_.present(window, pixels, areas);
+platform::Canvas ForwardingPlatform::canvas(platform::WindowId window) {
+  return inner_.canvas(window);
+}
+
+void ForwardingPlatform::present(platform::WindowId window, std::span<const ui::Rect> areas) {
+  inner_.present(window, areas);
 }
 
 platform::CursorId ForwardingPlatform::createCursor(platform::Pixels image, ui::Point hotSpot) {

@@ -16,7 +16,8 @@ class ForwardingPlatform : public platform::Platform {
   void raiseWindow(platform::WindowId window) override;
   void setWindowShown(platform::WindowId window, bool shown) override;
   void setWindowIcon(platform::WindowId window, platform::Pixels icon) override;
-  void present(platform::WindowId window, platform::Pixels pixels, std::span<const ui::Rect> areas) override;
+  platform::Canvas canvas(platform::WindowId window) override;
+  void present(platform::WindowId window, std::span<const ui::Rect> areas) override;
   platform::CursorId createCursor(platform::Pixels image, ui::Point hotSpot) override;
   void setCursor(platform::SystemCursor cursor) override;
   void setCursor(platform::CursorId cursor) override;

@@ -27,10 +27,6 @@ const levels::TargetSlot& ordinarySlot(const levels::LevelDef& level) {
   throw std::logic_error(std::string(level.name) + " has no target besides its completion target");
 }
 
-ui::Rect clientArea(const ui::ScreenDef& screen) {
-  return {0, 0, screen.window.client.width, screen.window.client.height};
-}
-
 media::Scale scaleArgument(long k) {
   return {static_cast<int>(k)};
 }

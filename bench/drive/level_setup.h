@@ -16,7 +16,6 @@ const levels::LevelDef& levelAt(long index);
 void showWithTargetsUp(test::Harness& h, const levels::LevelDef& level);
 // A target slot whose hit does not end the level.
 const levels::TargetSlot& ordinarySlot(const levels::LevelDef& level);
-ui::Rect clientArea(const ui::ScreenDef& screen);
 // A benchmark's scale argument, and the label of a level's figure at that scale ("level1 k=2").
 media::Scale scaleArgument(long k);
 std::string labelOf(const levels::LevelDef& level, media::Scale scale);

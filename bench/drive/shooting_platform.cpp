@@ -110,10 +110,9 @@ std::optional<platform::InputEvent> ShootingPlatform::waitEvent(std::optional<st
   return std::nullopt;
 }
 
-void ShootingPlatform::present(platform::WindowId window, platform::Pixels pixels,
-                               std::span<const ui::Rect> areas) {
+void ShootingPlatform::present(platform::WindowId window, std::span<const ui::Rect> areas) {
   const Clock::time_point start = Clock::now();
-  ForwardingPlatform::present(window, pixels, areas);
+  ForwardingPlatform::present(window, areas);
   if (shotDelivered_)
     shotPresenting_ += Clock::now() - start;
 }

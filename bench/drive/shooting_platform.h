@@ -32,7 +32,7 @@ class ShootingPlatform final : public ForwardingPlatform {
   void attach(app::ScreenRegistry& registry) { registry_ = &registry; }
 
   std::optional<platform::InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
-  void present(platform::WindowId window, platform::Pixels pixels, std::span<const ui::Rect> areas) override;
+  void present(platform::WindowId window, std::span<const ui::Rect> areas) override;
 
   const std::vector<double>& latenessMs() const { return latenessMs_; }
   const std::vector<double>& shotMs() const { return shotMs_; }

@@ -195,10 +195,8 @@ void ScreenRegistry::handle(const platform::InputEvent& event) {
         } else if constexpr (std::is_same_v<E, platform::QuitRequest>) {
           endProgram();
         } else if constexpr (std::is_same_v<E, platform::Exposed>) {
-          if (Slot* s = slotOfWindow(e.window)) {
-            const ui::Size size = s->kind->def->window.client;
-            s->loaded->screen.markDirty({0, 0, size.width, size.height});
-          }
+          if (Slot* s = slotOfWindow(e.window))
+            s->loaded->screen.markDirty(ui::clientArea(*s->kind->def));
         }
       },
       event);
@@ -285,17 +283,20 @@ void ScreenRegistry::present() {
   for (Slot& s : slots_) {
     if (!s.loaded)
       continue;
-    const std::vector<ui::Rect> dirty = s.loaded->screen.takeDirty();
+    std::vector<ui::Rect> dirty = s.loaded->screen.takeDirty();
     if (dirty.empty())
       continue;
+    const platform::Canvas canvas = platform_.canvas(s.loaded->window);
+    if (canvas.fresh)
+      dirty = {ui::clientArea(*s.kind->def)};
     if (!s.loaded->painter)
       s.loaded->painter.emplace(*s.kind->def, fonts_, scale_);
-    s.loaded->painter->paint(s.loaded->screen, dirty);
+    s.loaded->painter->paint(canvas, s.loaded->screen, dirty);
     std::vector<ui::Rect> device;
     device.reserve(dirty.size());
     for (const ui::Rect& r : dirty)
       device.push_back(scale_.of(r));
-    platform_.present(s.loaded->window, s.loaded->painter->pixels(), device);
+    platform_.present(s.loaded->window, device);
   }
 }
 

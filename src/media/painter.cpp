@@ -47,24 +47,21 @@ void ScreenPainter::Picture::draw(SDL_Surface* canvas, ui::Size part, ui::Point 
 ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale)
     : fonts_(fonts),
       scale_(scale),
-      canvas_(SDL_CreateRGBSurfaceWithFormat(0, scale.of(def.window.client.width),
-                                             scale.of(def.window.client.height), 32,
-                                             SDL_PIXELFORMAT_ARGB8888)),
       background_(Picture::decode(def.window.picture, scale)),
       labels_(def.widgets.size()) {
-  if (!canvas_)
-    throw std::runtime_error(std::string("cannot make a canvas for a screen: ") + SDL_GetError());
   pictures_.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
     pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Picture::decode(w.picture, scale) : Picture{});
   }
 }
 
-platform::Pixels ScreenPainter::pixels() const {
-  return {static_cast<const std::uint32_t*>(canvas_->pixels), canvas_->w, canvas_->h, canvas_->pitch / 4};
-}
-
-void ScreenPainter::paint(const ui::Screen& screen, std::span<const ui::Rect> areas) {
+void ScreenPainter::paint(platform::Canvas canvas, const ui::Screen& screen,
+                          std::span<const ui::Rect> areas) {
+  if (!canvas_ || canvas_->pixels != canvas.data) {
+    canvas_ = sdl::wrap(canvas);
+    if (!canvas_)
+      throw std::runtime_error(std::string("cannot paint in a window: ") + SDL_GetError());
+  }
   for (const ui::Rect& area : areas)
     paintArea(screen, area);
   SDL_SetClipRect(canvas_.get(), nullptr);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Paints one loaded screen into its own ARGB buffer: background colour, background picture, then the
+// Paints one loaded screen into its window's pixels: background colour, background picture, then the
 // widgets from the bottom of the stacking order up. Only the given areas are repainted. The screen is laid
 // out in logical pixels and painted at k times its size: a widget paints exactly k times its rectangle.
 
@@ -20,10 +20,8 @@ class ScreenPainter {
  public:
   ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale = {});
 
-  // Repaints the given logical areas.
-  void paint(const ui::Screen& screen, std::span<const ui::Rect> areas);
-  // The painted client area in device pixels.
-  platform::Pixels pixels() const;
+  // Repaints the given logical areas into the canvas, the client area in device pixels.
+  void paint(platform::Canvas canvas, const ui::Screen& screen, std::span<const ui::Rect> areas);
   Scale scale() const { return scale_; }
 
  private:
@@ -46,7 +44,7 @@ class ScreenPainter {
 
   Fonts& fonts_;
   Scale scale_;
-  sdl::SurfacePtr canvas_;
+  sdl::SurfacePtr canvas_;  // a view of the canvas painted last
   Picture background_;
   std::vector<Picture> pictures_;  // by widget index; empty for widgets without a picture
   std::vector<LabelText> labels_;  // by widget index; used by labels only

@@ -29,6 +29,16 @@ struct Pixels {
   std::uint32_t at(int x, int y) const { return data[static_cast<std::size_t>(y) * pitch + x]; }
 };
 
+// A window's client area, which the game paints in place: 32-bit pixels, rows `pitch` pixels apart, red in
+// bits 16-23, green in 8-15 and blue in 0-7; the top byte is not shown.
+struct Canvas {
+  std::uint32_t* data = nullptr;
+  int width = 0;
+  int height = 0;
+  int pitch = 0;
+  bool fresh = false;  // a new buffer: nothing painted before is in it
+};
+
 struct WindowSpec {
   std::string title;
   ui::Size client;
@@ -67,8 +77,10 @@ class Platform {
   virtual void raiseWindow(WindowId window) = 0;
   virtual void setWindowShown(WindowId window, bool shown) = 0;
   virtual void setWindowIcon(WindowId window, Pixels icon) = 0;
-  // Copies the given areas of the painted client area to the window.
-  virtual void present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) = 0;
+  // The window's client pixels, to paint in; valid until the window closes or the next call.
+  virtual Canvas canvas(WindowId window) = 0;
+  // Shows the given areas of the painted client pixels in the window.
+  virtual void present(WindowId window, std::span<const ui::Rect> areas) = 0;
 
   virtual CursorId createCursor(Pixels image, ui::Point hotSpot) = 0;
   virtual void setCursor(SystemCursor cursor) = 0;

@@ -65,6 +65,11 @@ struct ScreenDef {
   std::span<const TimerDef> timers;
 };
 
+// The whole client area, in the screen's own coordinates.
+constexpr Rect clientArea(const ScreenDef& screen) {
+  return {0, 0, screen.window.client.width, screen.window.client.height};
+}
+
 // Whether the definition has a widget or a timer of that name: what a table that refers to one by name
 // asserts at compile time.
 constexpr bool hasWidget(const ScreenDef& screen, std::string_view name) {

@@ -33,7 +33,7 @@ Screen::Screen(const ScreenDef& def, const Clock& clock) : def_(&def), clock_(&c
     if (t.running)
       timers_.back().start(clock.now());
   }
-  markDirty({0, 0, def.window.client.width, def.window.client.height});
+  markDirty(clientArea(def));
 }
 
 std::size_t Screen::indexOf(std::string_view widget) const {
@@ -103,7 +103,7 @@ bool Screen::timerRunning(std::string_view name) const {
 }
 
 bool Screen::contains(Point p) const {
-  return Rect{0, 0, def_->window.client.width, def_->window.client.height}.contains(p);
+  return clientArea(*def_).contains(p);
 }
 
 std::optional<std::size_t> Screen::hitTest(Point p) const {
@@ -138,7 +138,7 @@ Pointer Screen::pointerAt(Point p) const {
 }
 
 void Screen::markDirty(const Rect& rect) {
-  const Rect clipped = intersection(rect, {0, 0, def_->window.client.width, def_->window.client.height});
+  const Rect clipped = intersection(rect, clientArea(*def_));
   if (!clipped.empty())
     dirty_.push_back(clipped);
 }

@@ -11,18 +11,21 @@ ui::Colour rgb(std::uint32_t argb) {
 }
 
 PaintedScreen::PaintedScreen(std::string_view kind, media::FontFinder finder, media::Scale scale)
-    : fonts_(std::move(finder)), screen_(screenDef(kind), clock_), painter_(screen_.def(), fonts_, scale) {
+    : fonts_(std::move(finder)),
+      screen_(screenDef(kind), clock_),
+      painter_(screen_.def(), fonts_, scale),
+      buffer_(screen_.def(), scale) {
   repaint();
 }
 
 void PaintedScreen::repaint() {
   const auto dirty = screen_.takeDirty();
-  painter_.paint(screen_, dirty);
+  painter_.paint(buffer_.canvas(), screen_, dirty);
 }
 
 void PaintedScreen::repaint(std::span<const ui::Rect> areas) {
   screen_.takeDirty();
-  painter_.paint(screen_, areas);
+  painter_.paint(buffer_.canvas(), screen_, areas);
 }
 
 void PaintedScreen::hidePictures() {

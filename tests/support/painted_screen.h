@@ -11,6 +11,7 @@
 #include "media/image.h"
 #include "media/painter.h"
 #include "support/definitions.h"
+#include "support/pixel_buffer.h"
 #include "ui/clock.h"
 #include "ui/colour.h"
 #include "ui/screen.h"
@@ -44,7 +45,7 @@ class PaintedScreen {
   // Hides every picture widget, so that a test sees one at a time.
   void hidePictures();
 
-  platform::Pixels pixels() const { return painter_.pixels(); }
+  platform::Pixels pixels() const { return buffer_.pixels(); }
   Snapshot snapshot() const { return Snapshot::of(pixels()); }
   ui::Colour at(int x, int y) const { return rgb(pixels().at(x, y)); }
   ui::Colour at(ui::Point p) const { return at(p.x, p.y); }
@@ -54,6 +55,7 @@ class PaintedScreen {
   media::Fonts fonts_;
   ui::Screen screen_;
   media::ScreenPainter painter_;
+  PixelBuffer buffer_;
 };
 
 // The smallest rectangle that holds every pixel in which the two snapshots differ; empty when equal.

@@ -33,10 +33,6 @@ std::optional<ui::Point> pointInNoRectBut(const ui::ScreenDef& screen, const ui:
   });
 }
 
-ui::Rect clientArea(const ui::ScreenDef& screen) {
-  return {0, 0, screen.window.client.width, screen.window.client.height};
-}
-
 }  // namespace
 
 ui::Point centreOf(const ui::Rect& rect) {

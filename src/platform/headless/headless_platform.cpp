@@ -39,12 +39,21 @@ void HeadlessPlatform::setWindowIcon(WindowId window, Pixels icon) {
   w.icon = {icon.width, icon.height};
 }
 
-void HeadlessPlatform::present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) {
+Canvas HeadlessPlatform::canvas(WindowId window) {
+  Window& w = windows_.at(window);
+  const bool fresh = w.canvas.empty();
+  if (fresh)
+    w.canvas.assign(w.pixels.size(), 0);
+  const int width = w.spec.client.width;
+  return {w.canvas.data(), width, w.spec.client.height, width, fresh};
+}
+
+void HeadlessPlatform::present(WindowId window, std::span<const ui::Rect> areas) {
   Window& w = windows_.at(window);
   for (const ui::Rect& r : areas) {
     for (int y = r.y; y < r.bottom(); ++y) {
-      std::copy_n(pixels.data + static_cast<std::size_t>(y) * pixels.pitch + r.x, r.width,
-                  w.pixels.begin() + static_cast<std::ptrdiff_t>(y) * w.spec.client.width + r.x);
+      const auto row = static_cast<std::ptrdiff_t>(y) * w.spec.client.width + r.x;
+      std::copy_n(w.canvas.begin() + row, r.width, w.pixels.begin() + row);
     }
   }
   ++w.presents;

@@ -17,6 +17,7 @@ class HeadlessPlatform final : public Platform {
     WindowSpec spec;
     bool shown = false;
     std::vector<std::uint32_t> pixels;  // the presented client area, ARGB
+    std::vector<std::uint32_t> canvas;  // the client area as painted; made by the first canvas()
     bool hasIcon = false;
     ui::Size icon;
     int presents = 0;
@@ -53,7 +54,8 @@ class HeadlessPlatform final : public Platform {
   void raiseWindow(WindowId window) override;
   void setWindowShown(WindowId window, bool shown) override;
   void setWindowIcon(WindowId window, Pixels icon) override;
-  void present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) override;
+  Canvas canvas(WindowId window) override;
+  void present(WindowId window, std::span<const ui::Rect> areas) override;
   CursorId createCursor(Pixels image, ui::Point hotSpot) override;
   void setCursor(SystemCursor cursor) override { cursor_ = cursor; }
   void setCursor(CursorId cursor) override { cursor_ = cursor; }

@@ -96,6 +96,7 @@ WindowId SdlPlatform::openWindow(const WindowSpec& spec) {
 }
 
 void SdlPlatform::closeWindow(WindowId window) {
+  canvases_.forget(window);
   if (SDL_Window* w = windowOf(window))
     SDL_DestroyWindow(w);
 }
@@ -119,21 +120,16 @@ void SdlPlatform::setWindowIcon(WindowId window, Pixels icon) {
     SDL_SetWindowIcon(w, surface.get());
 }
 
-void SdlPlatform::present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) {
+Canvas SdlPlatform::canvas(WindowId window) {
   SDL_Window* w = windowOf(window);
-  SDL_Surface* target = w == nullptr ? nullptr : SDL_GetWindowSurface(w);
-  const sdl::SurfacePtr source = sdl::wrap(pixels);
-  if (target != nullptr && source) {
-    SDL_SetSurfaceBlendMode(source.get(), SDL_BLENDMODE_NONE);
-    std::vector<SDL_Rect> rects;
-    rects.reserve(areas.size());
-    for (const ui::Rect& r : areas) {
-      SDL_Rect rect{r.x, r.y, r.width, r.height};
-      SDL_BlitSurface(source.get(), &rect, target, &rect);
-      rects.push_back(rect);
-    }
-    SDL_UpdateWindowSurfaceRects(w, rects.data(), static_cast<int>(rects.size()));
-  }
+  if (w == nullptr)
+    throw std::logic_error("no window " + std::to_string(window) + " to paint in");
+  return canvases_.canvas(w, window);
+}
+
+void SdlPlatform::present(WindowId window, std::span<const ui::Rect> areas) {
+  if (SDL_Window* w = windowOf(window))
+    canvases_.present(w, window, areas);
 }
 
 CursorId SdlPlatform::createCursor(Pixels image, ui::Point hotSpot) {

@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "platform/sdl/sdl_ptrs.h"
+#include "platform/sdl/window_canvas.h"
 #include "platform/sound_output.h"
 
 namespace vargo::platform {
@@ -34,7 +35,8 @@ class SdlPlatform final : public Platform {
   void raiseWindow(WindowId window) override;
   void setWindowShown(WindowId window, bool shown) override;
   void setWindowIcon(WindowId window, Pixels icon) override;
-  void present(WindowId window, Pixels pixels, std::span<const ui::Rect> areas) override;
+  Canvas canvas(WindowId window) override;
+  void present(WindowId window, std::span<const ui::Rect> areas) override;
   CursorId createCursor(Pixels image, ui::Point hotSpot) override;
   void setCursor(SystemCursor cursor) override;
   void setCursor(CursorId cursor) override;
@@ -58,6 +60,7 @@ class SdlPlatform final : public Platform {
   sdl::CursorPtr sizeAll_;
   std::vector<sdl::CursorPtr> cursors_;  // index CursorId - 1; empty where SDL could not make one
   SDL_Cursor* current_ = nullptr;
+  WindowCanvases canvases_;
   std::unique_ptr<SdlAudio> audio_;  // made after SDL is up, gone before it shuts down
 };
 

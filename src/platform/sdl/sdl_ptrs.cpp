@@ -23,4 +23,8 @@ SurfacePtr wrap(platform::Pixels pixels) {
                                                        SDL_PIXELFORMAT_ARGB8888));
 }
 
+SurfacePtr wrap(platform::Canvas canvas) {
+  return wrap(platform::Pixels{canvas.data, canvas.width, canvas.height, canvas.pitch});
+}
+
 }  // namespace vargo::sdl

@@ -29,5 +29,7 @@ using RWopsPtr = std::unique_ptr<SDL_RWops, CloseRWops>;
 
 // A surface that shows the given ARGB pixels without copying them; empty when SDL cannot make one.
 SurfacePtr wrap(platform::Pixels pixels);
+// A surface to paint the canvas's pixels through.
+SurfacePtr wrap(platform::Canvas canvas);
 
 }  // namespace vargo::sdl
