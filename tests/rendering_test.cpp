@@ -5,11 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 
+#include <SDL.h>
+
 #include "app/screen_kinds.h"
 #include "levels/level_catalogue.h"
+#include "media/canvas.h"
+#include "platform/sdl/sdl_ptrs.h"
 #include "support/harness.h"
 #include "support/painted_screen.h"
 #include "support/widget_points.h"
@@ -401,6 +406,34 @@ TEST(Repainting, OnlyTheGivenAreasChange) {
   dunes.repaint(std::span(&second, 1));
   EXPECT_TRUE(inside(differences(before, dunes.snapshot()), boundingBox(first, second)));
   EXPECT_FALSE(inside(differences(before, dunes.snapshot()), first)) << "now it is";
+}
+
+// Text is kept as its coverage and blended by the game itself: for every alpha over every background each
+// channel comes out within one level of the exact blend, and nothing is drawn outside the clip.
+TEST(Rendering, CoverageBlendsWithinOneLevelOfTheExactBlend) {
+  const Colour ink{200, 30, 90};
+  const Colour grounds[] = {{0, 0, 0}, {255, 255, 255}, {10, 250, 128}};
+  media::Coverage coverage{{256, 1}, {}};
+  for (int a = 0; a < 256; ++a)
+    coverage.alpha.push_back(static_cast<std::uint8_t>(a));
+  const auto exact = [](int ink, int ground, int a) {
+    return static_cast<int>(std::lround(ground + (ink - ground) * a / 255.0));
+  };
+  for (const Colour ground : grounds) {
+    const sdl::SurfacePtr canvas{SDL_CreateRGBSurfaceWithFormat(0, 256, 2, 32, SDL_PIXELFORMAT_ARGB8888)};
+    SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, ground.red, ground.green, ground.blue));
+    media::clipTo(canvas.get(), {0, 0, 256, 1});
+    media::blend(canvas.get(), coverage, ink, {0, 0});
+    media::blend(canvas.get(), coverage, ink, {0, 1});  // outside the clip
+    const auto* pixels = static_cast<const std::uint32_t*>(canvas->pixels);
+    for (int a = 0; a < 256; ++a) {
+      const Colour got = rgb(pixels[a]);
+      EXPECT_LE(std::abs(got.red - exact(ink.red, ground.red, a)), 1) << "red at alpha " << a;
+      EXPECT_LE(std::abs(got.green - exact(ink.green, ground.green, a)), 1) << "green at alpha " << a;
+      EXPECT_LE(std::abs(got.blue - exact(ink.blue, ground.blue, a)), 1) << "blue at alpha " << a;
+      EXPECT_EQ(rgb(pixels[256 + a]), ground) << "outside the clip, alpha " << a;
+    }
+  }
 }
 
 }  // namespace

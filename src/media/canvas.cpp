@@ -24,6 +24,13 @@ const std::uint32_t* row(const SDL_Surface* s, int y) {
                                                 std::ptrdiff_t{y} * s->pitch);
 }
 
+// One channel moved from what is there towards the colour by alpha / 255, rounded to the nearest level.
+std::uint32_t mix(int ink, std::uint32_t ground, int alpha) {
+  const int g = static_cast<int>(ground & 0xFF);
+  const int d = (ink - g) * alpha;
+  return static_cast<std::uint32_t>(g + (d + (d >= 0 ? 127 : -127)) / 255);
+}
+
 }  // namespace
 
 void fill(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour colour) {
@@ -61,6 +68,36 @@ void blend(SDL_Surface* canvas, SDL_Surface* picture, ui::Size part, ui::Point a
   SDL_Rect source{0, 0, part.width, part.height};
   SDL_Rect target{at.x, at.y, 0, 0};
   SDL_BlitSurface(picture, &source, canvas, &target);
+}
+
+Coverage Coverage::of(const SDL_Surface* argb) {
+  Coverage c{{argb->w, argb->h}, {}};
+  c.alpha.reserve(static_cast<std::size_t>(argb->w) * argb->h);
+  for (int y = 0; y < argb->h; ++y) {
+    const std::uint32_t* pixels = row(argb, y);
+    for (int x = 0; x < argb->w; ++x)
+      c.alpha.push_back(static_cast<std::uint8_t>(pixels[x] >> 24));
+  }
+  return c;
+}
+
+void blend(SDL_Surface* canvas, const Coverage& coverage, ui::Colour colour, ui::Point at) {
+  const ui::Rect r = intersection({at.x, at.y, coverage.size.width, coverage.size.height}, clipOf(canvas));
+  const std::uint32_t solid =
+      0xFF000000 | std::uint32_t{colour.red} << 16 | std::uint32_t{colour.green} << 8 | colour.blue;
+  for (int y = r.y; y < r.bottom(); ++y) {
+    const std::uint8_t* alpha = &coverage.alpha[static_cast<std::size_t>(y - at.y) * coverage.size.width];
+    std::uint32_t* out = row(canvas, y);
+    for (int x = r.x; x < r.right(); ++x) {
+      const int a = alpha[x - at.x];
+      if (a == 0)
+        continue;
+      const std::uint32_t d = out[x];
+      out[x] = a == 255 ? solid
+                        : 0xFF000000 | mix(colour.red, d >> 16, a) << 16 | mix(colour.green, d >> 8, a) << 8 |
+                              mix(colour.blue, d, a);
+    }
+  }
 }
 
 void clipTo(SDL_Surface* canvas, const ui::Rect& rect) {

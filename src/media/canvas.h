@@ -6,12 +6,25 @@
 // Filling and copying are plain row loops: SDL's own fill and copy write with non-temporal stores, which
 // bypass the cache and are many times slower for the small areas a repaint touches again and again.
 
+#include <cstdint>
+#include <vector>
+
 #include "ui/colour.h"
 #include "ui/geometry.h"
 
 struct SDL_Surface;
 
 namespace vargo::media {
+
+// How much of one colour each pixel of a rectangle takes, 0 to 255: rendered text, a quarter of the
+// memory of its ARGB pixels.
+struct Coverage {
+  ui::Size size;
+  std::vector<std::uint8_t> alpha;  // rows of size.width
+
+  // The alpha channel of 32-bit ARGB pixels.
+  static Coverage of(const SDL_Surface* argb);
+};
 
 void fill(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour colour);
 // Fills only what an opaque picture of size `covered` at rect's top-left corner leaves of rect: the strips
@@ -25,6 +38,8 @@ void frame(SDL_Surface* canvas, const ui::Rect& rect, ui::Colour topLeft, ui::Co
 void copy(SDL_Surface* canvas, const SDL_Surface* picture, ui::Size part, ui::Point at);
 // Blends the top-left `part` of a picture with transparent pixels over what is there, to `at`.
 void blend(SDL_Surface* canvas, SDL_Surface* picture, ui::Size part, ui::Point at);
+// Blends the colour over what is there at `at`, as much as the coverage says.
+void blend(SDL_Surface* canvas, const Coverage& coverage, ui::Colour colour, ui::Point at);
 // Restricts drawing to rect (an empty rect allows nothing).
 void clipTo(SDL_Surface* canvas, const ui::Rect& rect);
 

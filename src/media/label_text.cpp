@@ -6,6 +6,7 @@
 
 #include "media/canvas.h"
 #include "media/text_layout.h"
+#include "platform/sdl/sdl_ptrs.h"
 
 namespace vargo::media {
 
@@ -17,10 +18,8 @@ void LabelText::draw(SDL_Surface* canvas, const ui::Widget& label, Fonts& fonts,
   SDL_Rect oldClip;
   SDL_GetClipRect(canvas, &oldClip);
   clipTo(canvas, intersection(rect, scale.of(area)));
-  for (const Line& line : lines_) {
-    SDL_Rect at{rect.x, rect.y + line.top, 0, 0};
-    SDL_BlitSurface(line.pixels.get(), nullptr, canvas, &at);
-  }
+  for (const Line& line : lines_)
+    blend(canvas, line.coverage, label.def->textColour, {rect.x, rect.y + line.top});
   SDL_SetClipRect(canvas, &oldClip);
 }
 
@@ -37,7 +36,7 @@ void LabelText::render(const ui::Widget& label, TTF_Font* font, Scale scale) {
     return TTF_SizeUTF8(font, text.c_str(), &width, nullptr) == 0 ? width : 0;
   };
   const ui::WidgetDef& def = *label.def;
-  const SDL_Color colour{def.textColour.red, def.textColour.green, def.textColour.blue, SDL_ALPHA_OPAQUE};
+  const SDL_Color ink{255, 255, 255, SDL_ALPHA_OPAQUE};  // only its coverage is kept
   const int skip = TTF_FontLineSkip(font);
   int top = 0;
   for (std::string_view line : layoutText(caption_, scale.of(def.rect.width), measure)) {
@@ -45,8 +44,8 @@ void LabelText::render(const ui::Widget& label, TTF_Font* font, Scale scale) {
       break;
     if (!line.empty()) {
       text.assign(line);
-      if (SDL_Surface* pixels = TTF_RenderUTF8_Blended(font, text.c_str(), colour))
-        lines_.push_back({sdl::SurfacePtr(pixels), top});
+      if (const sdl::SurfacePtr pixels{TTF_RenderUTF8_Blended(font, text.c_str(), ink)})
+        lines_.push_back({Coverage::of(pixels.get()), top});
     }
     top += skip;
   }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The drawn text of one label: its caption laid out in lines and rendered once, then blitted on every
-// paint. A new caption is laid out and rendered again; an unchanged one never is.
+// The drawn text of one label: its caption laid out in lines and rendered once, then blended on every
+// paint. A new caption is laid out and rendered again; an unchanged one never is. Each line is kept as its
+// coverage alone, a byte a pixel: a page of text at scale 3 would take 20 MB as ARGB.
 
 #include <string>
 #include <vector>
 
+#include "media/canvas.h"
 #include "media/fonts.h"
-#include "platform/sdl/sdl_ptrs.h"
 #include "ui/screen.h"
 
 namespace vargo::media {
@@ -20,7 +21,7 @@ class LabelText {
 
  private:
   struct Line {
-    sdl::SurfacePtr pixels;
+    Coverage coverage;
     int top;  // device pixels from the top of the label
   };
   void render(const ui::Widget& label, TTF_Font* font, Scale scale);
