@@ -24,14 +24,14 @@ constexpr ui::TimerDef timers[] = {{kTimer, 1000, false}};
 
 }  // namespace
 
-const ui::ScreenDef reloadScreenDef{{"Form2",
-                                     {312, 61},
-                                     ui::Placement::centre(),
-                                     ui::Colour::fromStored(0x00C0C0C0),
-                                     "",
-                                     ui::Pointer::LevelCursor},
-                                    widgets,
-                                    timers};
+constexpr ui::ScreenDef reloadScreenDef{{"Form2",
+                                         {312, 61},
+                                         ui::Placement::centre(),
+                                         ui::Colour::fromStored(0x00C0C0C0),
+                                         "",
+                                         ui::Pointer::LevelCursor},
+                                        widgets,
+                                        timers};
 
 ReloadScreen::ReloadScreen() {
   bind(ui::form, ui::EventKind::Load, [this](ui::Host& host, ui::Screen& self) { load(host, self); });

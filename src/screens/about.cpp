@@ -42,10 +42,10 @@ ui::ScreenKind aboutKind() {
   // the label itself; both lead to the same place.
   return kindOf(kName, kScreen,
                 {
-                    onClick("Image1", moveOn(names::menu, kName)),
-                    onClick("Image2", moveOn(names::uniforma, kName)),
-                    onClick("Label3", moveOn(names::uniforma, kName)),
-                    onClick("Image3", open(names::akce)),
+                    onClick(ui::widgetNamed(kScreen, "Image1"), moveOn(names::menu, kName)),
+                    onClick(ui::widgetNamed(kScreen, "Image2"), moveOn(names::uniforma, kName)),
+                    onClick(ui::widgetNamed(kScreen, "Label3"), moveOn(names::uniforma, kName)),
+                    onClick(ui::widgetNamed(kScreen, "Image3"), open(names::akce)),
                 });
 }
 

@@ -30,7 +30,7 @@ constexpr ui::ScreenDef kScreen{
 }  // namespace
 
 ui::ScreenKind akceKind() {
-  return kindOf(kName, kScreen, {onClick("Label3", leave(kName))});
+  return kindOf(kName, kScreen, {onClick(ui::widgetNamed(kScreen, "Label3"), leave(kName))});
 }
 
 }  // namespace vargo::screens

@@ -80,6 +80,8 @@ constexpr Briefing kBriefings[] = {
 
 // The task line stands at the same place on every briefing.
 constexpr Rect kTaskLine{420, 400, 137, 17};
+// The area over the painted arrow, which starts the mission.
+constexpr std::string_view kArrow = "Image1";
 
 using Widgets = std::array<ui::WidgetDef, 3>;
 
@@ -87,7 +89,7 @@ constexpr Widgets widgetsOf(const Briefing& b) {
   return {{
       ui::label("Label1", b.diary, b.diaryText),
       ui::label("Label2", kTaskLine, b.task),
-      ui::imageArea("Image1", b.continueArea, b.continuePointer),
+      ui::imageArea(kArrow, b.continueArea, b.continuePointer),
   }};
 }
 
@@ -112,7 +114,7 @@ std::span<const ui::ScreenKind> briefingKinds() {
     std::array<ui::ScreenKind, std::size(kBriefings)> all;
     for (std::size_t i = 0; i < all.size(); ++i) {
       const Briefing& b = kBriefings[i];
-      all[i] = kindOf(b.name, kScreens[i], {onClick("Image1", moveOn(b.level, b.name))});
+      all[i] = kindOf(b.name, kScreens[i], {onClick(kArrow, moveOn(b.level, b.name))});
     }
     return all;
   }();

@@ -42,10 +42,10 @@ void quit(ui::Host& host, ui::Screen&) {
 ui::ScreenKind menuKind() {
   return kindOf(kName, kScreen,
                 {
-                    onClick("Image1", moveOn(names::mise1, kName)),
-                    onClick("Image2", quit),
-                    onClick("Image3", moveOn(names::about, kName)),
-                    onClick("Image4", showCredits),
+                    onClick(ui::widgetNamed(kScreen, "Image1"), moveOn(names::mise1, kName)),
+                    onClick(ui::widgetNamed(kScreen, "Image2"), quit),
+                    onClick(ui::widgetNamed(kScreen, "Image3"), moveOn(names::about, kName)),
+                    onClick(ui::widgetNamed(kScreen, "Image4"), showCredits),
                 });
 }
 

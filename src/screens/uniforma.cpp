@@ -29,7 +29,7 @@ constexpr ui::ScreenDef kScreen{
 }  // namespace
 
 ui::ScreenKind uniformaKind() {
-  return kindOf(kName, kScreen, {onClick("Label4", moveOn(names::about, kName))});
+  return kindOf(kName, kScreen, {onClick(ui::widgetNamed(kScreen, "Label4"), moveOn(names::about, kName))});
 }
 
 }  // namespace vargo::screens

@@ -24,7 +24,7 @@ constexpr ui::ScreenDef kScreen{
 }  // namespace
 
 ui::ScreenKind winKind() {
-  return kindOf(kName, kScreen, {onClick("Image1", moveOn(names::about, kName))});
+  return kindOf(kName, kScreen, {onClick(ui::widgetNamed(kScreen, "Image1"), moveOn(names::about, kName))});
 }
 
 }  // namespace vargo::screens

@@ -88,6 +88,14 @@ constexpr bool hasTimer(const ScreenDef& screen, std::string_view name) {
   return false;
 }
 
+// A widget's name as a handler of the screen refers to it, checked while compiling: a name the screen does
+// not have stops the build here.
+consteval std::string_view widgetNamed(const ScreenDef& screen, std::string_view name) {
+  if (!hasWidget(screen, name))
+    throw "a handler names a widget that its screen does not have";
+  return name;
+}
+
 // Short constructors, so that a widget table reads one widget to a line: name, rectangle, then what differs.
 constexpr WidgetDef picture(std::string_view name, Rect rect, std::string_view image, bool visible = false,
                             Colour background = palette::buttonFace, Pointer pointer = Pointer::None) {
