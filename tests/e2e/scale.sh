@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real game at scale 2 on a 3840 × 2160 desktop: every window twice its size, centred or at twice its
-# place, clicks at device pixels, and one shot that scores; the scale the game takes from the desktop; and
-# the bad scales it refuses.
+# place, clicks at device pixels, and one shot that scores; the scale the game takes from the desktop (also
+# vargo.exe's under wine); and the bad scales it refuses.
 #
-#   scale.sh ROAD VARGO CLOSE_REQUEST DATA_DIR IMAGES_DIR      ROAD: play | desktop | bad_values
+#   scale.sh ROAD VARGO CLOSE_REQUEST DATA_DIR IMAGES_DIR      ROAD: play | desktop | bad_values | windows_dpi
 
 ROAD=$1
 VARGO=$2
@@ -95,6 +95,19 @@ road_desktop() {
   expect_exit 0
 }
 
+# vargo.exe under wine, whose prefix the caller has set to 192 dpi: the menu at scale 2, with the pictures
+# from the game's own folder, as the working folder has none.
+road_windows_dpi() {
+  local dir
+  dir=$(game_folder windows-dpi)
+  start_large_x
+  start_game "$dir" SDL_AUDIODRIVER=dummy
+  note "the menu at the desktop's scale, 2"
+  expect_centred Vargo1
+  click_at Vargo1 228 376 # KONEC
+  expect_exit 0
+}
+
 # refused SETTING...: the game, started with that environment and command line, prints one line and
 # ends with status 2 before it opens any window.
 refused() {
@@ -113,6 +126,7 @@ road_bad_values() {
 case $ROAD in
   play) road_play ;;
   desktop) road_desktop ;;
+  windows_dpi) road_windows_dpi ;;
   bad_values) road_bad_values ;;
   *) fail "no road $ROAD" ;;
 esac
