@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -286,51 +287,58 @@ TEST_F(SdlAudio, AnUnknownAudioDriverLeavesTheGameSilent) {
   EXPECT_NO_THROW(sound.playSound(write("shot.wav", wavOf(kCd, 441, 0.5F))));
 }
 
-// The disk driver writes what the device plays to a file, at the pace of real playback.
+// The device that the platform opened: SDL numbers opened devices from 2 (1 is its legacy interface).
+std::optional<SDL_AudioDeviceID> playingDevice() {
+  for (SDL_AudioDeviceID id = 2; id < 16; ++id) {
+    if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING)
+      return id;
+  }
+  return std::nullopt;
+}
+
+// The disk driver writes what the device plays to a file, at the pace of real playback. The file is read
+// once the device is closed (on Windows no one else may open it before), and the waits watch the device's
+// queue: what the device has taken from it, however busy the machine.
 TEST_F(SdlAudio, ANewSoundCutsOffTheOneThatPlays) {
   const std::string output = (dir_ / "device.raw").string();
   SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
   SDL_setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-#ifndef _WIN32
-  // SDL on Windows answers getenv in one buffer: a delay asked for would overwrite the file's name.
-  SDL_setenv("SDL_DISKAUDIODELAY", "10", 1);
-#endif
   constexpr std::size_t kLongFrames = 44100 * 3;  // three seconds
   constexpr std::size_t kShortFrames = 4410;      // a tenth of a second
+  constexpr Uint32 kBytesPerFrame = 4;            // the device's 16-bit stereo
   const std::string first = write("long.wav", wavOf(kCd, kLongFrames, 0.25F));
   const std::string second = write("short.wav", wavOf(kCd, kShortFrames, 0.75F));
-  const auto played = [&] {
-    std::ifstream in(output, std::ios::binary);
-    std::vector<std::int16_t> samples;
-    for (std::int16_t s = 0; in.read(reinterpret_cast<char*>(&s), sizeof s);)
-      samples.push_back(s);
-    return samples;
-  };
-  const std::int16_t firstLevel = static_cast<std::int16_t>(0.25F * 32767);
-  const std::int16_t secondLevel = static_cast<std::int16_t>(0.75F * 32767);
-  std::vector<std::int16_t> samples;
-  const auto count = [&](std::int16_t value) { return std::ranges::count(samples, value); };
   {
     platform::SdlPlatform sdl;
     const auto format = sdl.sound().format();
     ASSERT_TRUE(format.has_value());
     ASSERT_EQ(format->channels, 2);
     ASSERT_EQ(format->frequency, 44100);
+    const auto device = playingDevice();
+    ASSERT_TRUE(device.has_value());
     media::Sound sound(sdl.sound());
-    // The device writes at the pace of playback: each wait is for what it has written, however busy the
-    // machine (a first decoding under the sanitizers takes longer than the first sound's start).
-    const auto waitFor = [&](std::int16_t level, long frames) {
+    const auto waitFor = [&](const char* what, auto done) {
       const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-      do {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        samples = played();
-      } while (count(level) < frames && std::chrono::steady_clock::now() < deadline);
+      while (!done(SDL_GetQueuedAudioSize(*device)) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      EXPECT_TRUE(done(SDL_GetQueuedAudioSize(*device)))
+          << "waited 10 s for " << what << "; " << SDL_GetQueuedAudioSize(*device) << " bytes queued";
     };
     sound.playSound(first);
-    waitFor(firstLevel, 1);
+    sound.waitUntilHandled();
+    waitFor("the device to take the first sound's beginning",
+            [&](Uint32 queued) { return queued < kLongFrames * kBytesPerFrame; });
     sound.playSound(second);
-    waitFor(secondLevel, static_cast<long>(kShortFrames * 2));
+    sound.waitUntilHandled();
+    waitFor("the device to take all of the second sound", [](Uint32 queued) { return queued == 0; });
   }
+  std::ifstream in(output, std::ios::binary);
+  std::vector<std::int16_t> samples;
+  for (std::int16_t s = 0; in.read(reinterpret_cast<char*>(&s), sizeof s);)
+    samples.push_back(s);
+  const std::int16_t firstLevel = static_cast<std::int16_t>(0.25F * 32767);
+  const std::int16_t secondLevel = static_cast<std::int16_t>(0.75F * 32767);
+  const auto count = [&](std::int16_t value) { return std::ranges::count(samples, value); };
   EXPECT_GT(count(firstLevel), 0) << "the first sound began";
   EXPECT_LT(count(firstLevel), static_cast<long>(kLongFrames * 2)) << "the first sound was cut off";
   EXPECT_EQ(count(secondLevel), static_cast<long>(kShortFrames * 2)) << "the second sound played in full";
