@@ -2,28 +2,13 @@
 #include "app/screen_registry.h"
 
 #include <algorithm>
-#include <limits>
 #include <new>
 #include <stdexcept>
 #include <utility>
 
-#include "media/image.h"
 #include "ui/timer_queue.h"
 
 namespace vargo::app {
-
-// A screen's window and live widgets, which exist only while it is loaded. Its painter, with the canvas and
-// the pictures, is made by the first present: a screen that shows the next and unloads itself is gone by
-// then, so two screens' pixels never exist at once.
-struct ScreenRegistry::Loaded {
-  Loaded(const ui::ScreenDef& def, const ui::Clock& clock, platform::WindowId window)
-      : screen(def, clock), window(window) {}
-
-  ui::Screen screen;
-  std::optional<media::ScreenPainter> painter;
-  platform::WindowId window;
-  ui::MouseInput input;
-};
 
 namespace {
 
@@ -38,14 +23,6 @@ class HandlerRunning {
  private:
   int& count_;
 };
-
-// A window's place follows the same rules in desktop pixels divided by k: centred, or k times its place.
-platform::WindowSpec windowSpec(const ui::WindowDef& w, media::Scale scale) {
-  platform::WindowSpec spec{std::string(w.title), scale.of(w.client), std::nullopt};
-  if (!w.placement.centred)
-    spec.position = scale.of(w.placement.at);
-  return spec;
-}
 
 }  // namespace
 
@@ -73,18 +50,12 @@ const ScreenRegistry::Slot& ScreenRegistry::slot(std::string_view kind) const {
 
 ScreenRegistry::Slot* ScreenRegistry::slotOfWindow(platform::WindowId window) {
   auto it =
-      std::ranges::find_if(slots_, [&](const Slot& s) { return s.loaded && s.loaded->window == window; });
+      std::ranges::find_if(slots_, [&](const Slot& s) { return s.loaded && s.loaded->window() == window; });
   return it == slots_.end() ? nullptr : &*it;
 }
 
 void ScreenRegistry::load(Slot& s) {
-  const ui::ScreenDef& def = *s.kind->def;
-  const platform::WindowId window = platform_.openWindow(windowSpec(def.window, scale_));
-  s.loaded = std::make_unique<Loaded>(def, clock_, window);
-  if (!def.window.icon.empty()) {
-    if (const media::Image icon = media::Image::decode(def.window.icon, scale_))
-      platform_.setWindowIcon(window, icon.pixels());
-  }
+  s.loaded = std::make_unique<LoadedScreen>(*s.kind->def, clock_, platform_, scale_);
   run(s, {ui::EventKind::Load, ui::form});
 }
 
@@ -99,7 +70,7 @@ void ScreenRegistry::show(std::string_view kind) {
   if (!s.loaded)
     return;  // its load handler unloaded it again
   s.visible = true;
-  platform_.raiseWindow(s.loaded->window);
+  platform_.raiseWindow(s.loaded->window());
   // Inside a handler the present waits until it has returned and the screens it unloaded are gone: a
   // screen that shows the next and unloads itself never holds its pixels beside the next one's window.
   if (running_ == 0)
@@ -110,7 +81,7 @@ void ScreenRegistry::unload(std::string_view kind) {
   Slot& s = slot(kind);
   if (!s.loaded)
     return;
-  platform_.closeWindow(s.loaded->window);
+  platform_.closeWindow(s.loaded->window());
   unloaded_.push_back(std::move(s.loaded));
   s.visible = false;
   if (std::ranges::none_of(slots_, [](const Slot& other) { return other.loaded != nullptr; }))
@@ -126,7 +97,7 @@ void ScreenRegistry::closeAll() {
   for (Slot& s : slots_) {
     if (!s.loaded)
       continue;
-    platform_.closeWindow(s.loaded->window);
+    platform_.closeWindow(s.loaded->window());
     unloaded_.push_back(std::move(s.loaded));
     s.visible = false;
   }
@@ -141,9 +112,7 @@ void ScreenRegistry::setEnabled(std::string_view kind, bool enabled) {
   Slot& s = slot(kind);
   if (!s.loaded)
     return;
-  s.loaded->screen.setEnabled(enabled);
-  if (!enabled)
-    s.loaded->input.cancel();
+  s.loaded->setEnabled(enabled);
 }
 
 void ScreenRegistry::setVisible(std::string_view kind, bool visible) {
@@ -151,12 +120,12 @@ void ScreenRegistry::setVisible(std::string_view kind, bool visible) {
   if (!s.loaded || s.visible == visible)
     return;
   s.visible = visible;
-  platform_.setWindowShown(s.loaded->window, visible);
+  platform_.setWindowShown(s.loaded->window(), visible);
 }
 
 ui::Screen* ScreenRegistry::loaded(std::string_view kind) {
   Slot& s = slot(kind);
-  return s.loaded ? &s.loaded->screen : nullptr;
+  return s.loaded ? &s.loaded->screen() : nullptr;
 }
 
 void ScreenRegistry::playSound(std::string_view fileName) {
@@ -177,61 +146,54 @@ void ScreenRegistry::run(Slot& s, const ui::Event& event) {
   if (ended_ || !s.loaded)
     return;
   const HandlerRunning running(running_);
-  s.behaviour->handle(event, *this, s.loaded->screen);
+  s.behaviour->handle(event, *this, s.loaded->screen());
 }
 
 void ScreenRegistry::handle(const platform::InputEvent& event) {
   if (ended_)
     return;
-  std::visit(
-      [this](const auto& e) {
-        using E = std::decay_t<decltype(e)>;
-        if constexpr (std::is_same_v<E, platform::MouseButton>) {
-          mouseButton(e);
-        } else if constexpr (std::is_same_v<E, platform::MouseMove>) {
-          mouseMove(e);
-        } else if constexpr (std::is_same_v<E, platform::CloseRequest>) {
-          closeRequest(e.window);
-        } else if constexpr (std::is_same_v<E, platform::QuitRequest>) {
-          endProgram();
-        } else if constexpr (std::is_same_v<E, platform::Exposed>) {
-          if (Slot* s = slotOfWindow(e.window))
-            s->loaded->screen.markDirty(ui::clientArea(*s->kind->def));
-        }
-      },
-      event);
+  std::visit([this](const auto& e) { on(e); }, event);
   afterDispatch();
 }
 
-void ScreenRegistry::mouseButton(const platform::MouseButton& button) {
+void ScreenRegistry::on(const platform::MouseButton& button) {
   if (Slot* s = slotOfWindow(button.window)) {
-    if (auto click = s->loaded->input.button(s->loaded->screen, scale_.logical(button.at), button.pressed))
+    if (auto click = s->loaded->button(scale_.logical(button.at), button.pressed))
       run(*s, *click);
   }
 }
 
-void ScreenRegistry::mouseMove(const platform::MouseMove& move) {
+void ScreenRegistry::on(const platform::MouseMove& move) {
   lastMouse_ = platform::MouseMove{move.window, scale_.logical(move.at)};
   if (Slot* s = slotOfWindow(move.window)) {
-    if (auto event = s->loaded->input.move(s->loaded->screen, lastMouse_->at))
+    if (auto event = s->loaded->move(lastMouse_->at))
       run(*s, *event);
   }
 }
 
-void ScreenRegistry::closeRequest(platform::WindowId window) {
-  if (Slot* s = slotOfWindow(window)) {
+void ScreenRegistry::on(const platform::CloseRequest& request) {
+  if (Slot* s = slotOfWindow(request.window)) {
     const HandlerRunning running(running_);
-    s->behaviour->closeRequested(s->kind->name, *this, s->loaded->screen);
+    s->behaviour->closeRequested(s->kind->name, *this, s->loaded->screen());
   }
+}
+
+void ScreenRegistry::on(const platform::QuitRequest&) {
+  endProgram();
+}
+
+void ScreenRegistry::on(const platform::Exposed& exposed) {
+  if (Slot* s = slotOfWindow(exposed.window))
+    s->loaded->screen().markDirty(ui::clientArea(*s->kind->def));
 }
 
 void ScreenRegistry::updatePointer() {
   if (!lastMouse_)
     return;
   Slot* s = slotOfWindow(lastMouse_->window);
-  if (s == nullptr || !s->loaded->screen.contains(lastMouse_->at))
+  if (s == nullptr || !s->loaded->screen().contains(lastMouse_->at))
     return;
-  pointers_.show(s->loaded->screen.pointerAt(lastMouse_->at));
+  pointers_.show(s->loaded->screen().pointerAt(lastMouse_->at));
 }
 
 void ScreenRegistry::afterDispatch() {
@@ -243,7 +205,7 @@ std::vector<ui::Screen*> ScreenRegistry::loadedScreens() const {
   std::vector<ui::Screen*> screens;
   for (const Slot& s : slots_) {
     if (s.loaded)
-      screens.push_back(&s.loaded->screen);
+      screens.push_back(&s.loaded->screen());
   }
   return screens;
 }
@@ -260,7 +222,7 @@ void ScreenRegistry::fireDueTimers() {
       break;
     due->timer->rearm(now);
     auto s = std::ranges::find_if(
-        slots_, [&](const Slot& s) { return s.loaded && &s.loaded->screen == due->screen; });
+        slots_, [&](const Slot& s) { return s.loaded && &s.loaded->screen() == due->screen; });
     run(*s, {ui::EventKind::Timer, due->timer->name()});
     unloaded_.clear();
   }
@@ -281,22 +243,8 @@ void ScreenRegistry::runUntil(ui::ManualClock& clock, ui::Millis until) {
 
 void ScreenRegistry::present() {
   for (Slot& s : slots_) {
-    if (!s.loaded)
-      continue;
-    std::vector<ui::Rect> dirty = s.loaded->screen.takeDirty();
-    if (dirty.empty())
-      continue;
-    const platform::Canvas canvas = platform_.canvas(s.loaded->window);
-    if (canvas.fresh)
-      dirty = {ui::clientArea(*s.kind->def)};
-    if (!s.loaded->painter)
-      s.loaded->painter.emplace(*s.kind->def, fonts_, scale_);
-    s.loaded->painter->paint(canvas, s.loaded->screen, dirty);
-    std::vector<ui::Rect> device;
-    device.reserve(dirty.size());
-    for (const ui::Rect& r : dirty)
-      device.push_back(scale_.of(r));
-    platform_.present(s.loaded->window, device);
+    if (s.loaded)
+      s.loaded->present(fonts_);
   }
 }
 
@@ -307,7 +255,7 @@ int ScreenRegistry::instanceCount() const {
 
 std::optional<platform::WindowId> ScreenRegistry::windowOf(std::string_view kind) const {
   const Slot& s = slot(kind);
-  return s.loaded ? std::optional(s.loaded->window) : std::nullopt;
+  return s.loaded ? std::optional(s.loaded->window()) : std::nullopt;
 }
 
 }  // namespace vargo::app

@@ -11,14 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "app/loaded_screen.h"
 #include "app/pointers.h"
 #include "media/fonts.h"
-#include "media/painter.h"
 #include "media/scale.h"
 #include "media/sound.h"
 #include "platform/platform.h"
 #include "ui/host.h"
-#include "ui/input.h"
 #include "ui/screen.h"
 #include "ui/screen_kind.h"
 
@@ -61,11 +60,10 @@ class ScreenRegistry final : public ui::Host {
   std::optional<platform::WindowId> windowOf(std::string_view kind) const;
 
  private:
-  struct Loaded;
   struct Slot {
     const ui::ScreenKind* kind;
     std::unique_ptr<ui::Behaviour> behaviour;  // the instance; made by the first show
-    std::unique_ptr<Loaded> loaded;
+    std::unique_ptr<LoadedScreen> loaded;
     bool visible = false;
   };
 
@@ -74,9 +72,12 @@ class ScreenRegistry final : public ui::Host {
   Slot* slotOfWindow(platform::WindowId window);
   void load(Slot& slot);
   void run(Slot& slot, const ui::Event& event);
-  void mouseButton(const platform::MouseButton& button);
-  void mouseMove(const platform::MouseMove& move);
-  void closeRequest(platform::WindowId window);
+  // One input event, by its kind.
+  void on(const platform::MouseButton& button);
+  void on(const platform::MouseMove& move);
+  void on(const platform::CloseRequest& request);
+  void on(const platform::QuitRequest& request);
+  void on(const platform::Exposed& exposed);
   void updatePointer();
   std::vector<ui::Screen*> loadedScreens() const;
   void closeAll();
@@ -89,9 +90,9 @@ class ScreenRegistry final : public ui::Host {
   media::Fonts fonts_;
   Pointers pointers_;
   std::vector<Slot> slots_;
-  std::vector<std::unique_ptr<Loaded>> unloaded_;  // kept until the running handler has returned
-  std::optional<platform::MouseMove> lastMouse_;   // in logical pixels
-  int running_ = 0;                                // handlers running, one inside another
+  std::vector<std::unique_ptr<LoadedScreen>> unloaded_;  // kept until the running handler has returned
+  std::optional<platform::MouseMove> lastMouse_;         // in logical pixels
+  int running_ = 0;                                      // handlers running, one inside another
   bool ended_ = false;
 };
 
