@@ -335,18 +335,19 @@ def measure_timers(report, seconds):
 
 
 def measure_memory(report):
-    args = ["/usr/bin/time", "-v", PLAY_THROUGH]
-    print("==", " ".join(args), flush=True)
-    done = subprocess.run(args, capture_output=True, text=True,
-                          env=dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy")))
-    print(done.stdout, end="")
-    if done.returncode not in (0, 1):
-        print(done.stderr, file=sys.stderr)
-        raise RuntimeError("the play-through failed")
-    peak = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", done.stderr).group(1))
-    report.add("peak resident set, full play-through", peak / 1024, "MiB", 60, "/usr/bin/time -v")
-    kept = int(re.search(r"screens that keep memory after unload: (\d+)", done.stdout).group(1))
-    report.add("screens whose pictures stay decoded after unload", kept, "", 1)
+    for k in SCALES:
+        args = ["/usr/bin/time", "-v", PLAY_THROUGH, str(k)]
+        print("==", " ".join(args), flush=True)
+        done = subprocess.run(args, capture_output=True, text=True,
+                              env=dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy")))
+        print(done.stdout, end="")
+        if done.returncode not in (0, 1):
+            print(done.stderr, file=sys.stderr)
+            raise RuntimeError("the play-through failed")
+        peak = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", done.stderr).group(1))
+        report.add(f"peak resident set, full play-through at scale {k}", peak / 1024, "MiB", 60, "/usr/bin/time -v")
+        kept = int(re.search(r"screens that keep memory after unload: (\d+)", done.stdout).group(1))
+        report.add(f"screens whose pictures stay decoded after unload, scale {k}", kept, "", 1)
 
 
 def main():

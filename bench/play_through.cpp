@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole game played through once in real windows (SDL, under Xvfb in the bench run) with made-up input
-// and a manual clock. Prints the resident-set peak, and checks that each screen's decoded pictures are
-// freed at its unload: after a warm-up round, loading and unloading a screen must leave the live heap
-// where it was.
+// and a manual clock, at a scale (1 unless told). Prints the resident-set peak, and checks that each screen's
+// decoded pictures are freed at its unload: after a warm-up round, loading and unloading a screen must leave
+// the live heap where it was.
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "app/screen_kinds.h"
@@ -45,13 +46,13 @@ int checkRelease(app::ScreenRegistry& registry) {
   return kept;
 }
 
-int run() {
+int run(media::Scale scale) {
   platform::SdlPlatform sdl;
   ui::ManualClock clock;
   media::Sound sound(sdl.sound());
   int kept = 0;
   {
-    app::ScreenRegistry registry(app::screenKinds(), sdl, sound, clock);
+    app::ScreenRegistry registry(app::screenKinds(), sdl, sound, clock, scale);
     test::GameDriver driver(registry, clock);
     registry.show("Vargo1");
     int steps = 0;
@@ -77,9 +78,15 @@ int run() {
 
 }  // namespace vargo::bench
 
-int main() {
+// vargo_play_through [K]: at scale K, 1 unless told.
+int main(int argc, char** argv) {
+  const int k = argc > 1 ? std::atoi(argv[1]) : 1;
+  if (k < 1 || k > 4) {
+    std::fprintf(stderr, "usage: vargo_play_through [SCALE 1-4]\n");
+    return 2;
+  }
   try {
-    return vargo::bench::run();
+    return vargo::bench::run({k});
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo_play_through: %s\n", e.what());
     return 1;

@@ -42,6 +42,7 @@ class ScreenRegistry final : public ui::Host {
   ui::Millis now() const override { return clock_.now(); }
 
   bool ended() const { return ended_; }
+  media::Scale scale() const { return scale_; }
   // One input event from the window system.
   void handle(const platform::InputEvent& event);
   // The earliest deadline of a running timer of any loaded screen.

@@ -34,9 +34,10 @@ void GameDriver::click(std::string_view kind, ui::Point at) {
   const auto window = registry_.windowOf(kind);
   if (!window)
     throw std::logic_error(std::string(kind) + " is not loaded");
-  registry_.handle(platform::MouseMove{*window, at});
-  registry_.handle(platform::MouseButton{*window, at, true});
-  registry_.handle(platform::MouseButton{*window, at, false});
+  const ui::Point device = registry_.scale().of(at);
+  registry_.handle(platform::MouseMove{*window, device});
+  registry_.handle(platform::MouseButton{*window, device, true});
+  registry_.handle(platform::MouseButton{*window, device, false});
   registry_.present();
 }
 

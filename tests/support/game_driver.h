@@ -16,7 +16,8 @@ class GameDriver {
  public:
   GameDriver(app::ScreenRegistry& registry, ui::ManualClock& clock) : registry_(registry), clock_(clock) {}
 
-  // Moves the pointer to `at` on the screen's window and clicks there, then presents what changed.
+  // Moves the pointer to `at` (logical pixels) on the screen's window and clicks there, then presents
+  // what changed.
   void click(std::string_view kind, ui::Point at);
   // Clicks a spot of the widget that no other widget covers, else one where it is topmost now.
   void clickWidget(std::string_view kind, std::string_view widget);

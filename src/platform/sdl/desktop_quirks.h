@@ -10,6 +10,12 @@ namespace vargo::platform {
 // away ends the game with one line and status 1.
 void quietDesktopLibraries();
 
+// Call once before SDL starts. A freed window-sized buffer (a picture, a screen's text) goes back to the
+// system at once. Left to itself, glibc's malloc raises its threshold for that to the largest block freed
+// so far, and later screens' buffers then stay in its heap after they are freed: at scale 3 a whole play
+// would end 13 MiB higher.
+void returnFreedBuffersToTheSystem();
+
 // While one lives, SIGINT and SIGTERM end the game at once with status 0. SDL's own handlers only queue a
 // quit, which nobody reads while a modal box runs its own loop; there is nothing to save.
 class QuitSignalsEndAtOnce {

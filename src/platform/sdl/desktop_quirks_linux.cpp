@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 #include <dlfcn.h>
+#include <malloc.h>
 #include <pthread.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -85,6 +86,12 @@ void endAtOnce(int) {
 }
 
 }  // namespace
+
+void returnFreedBuffersToTheSystem() {
+#ifdef __GLIBC__
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);  // glibc's own starting value, now kept
+#endif
+}
 
 void quietDesktopLibraries() {
   game = getpid();

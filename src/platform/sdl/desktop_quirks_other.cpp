@@ -5,6 +5,8 @@ namespace vargo::platform {
 
 void quietDesktopLibraries() {}
 
+void returnFreedBuffersToTheSystem() {}
+
 QuitSignalsEndAtOnce::QuitSignalsEndAtOnce() = default;
 
 QuitSignalsEndAtOnce::~QuitSignalsEndAtOnce() = default;

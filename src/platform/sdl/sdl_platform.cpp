@@ -64,6 +64,7 @@ SdlPlatform::Video::Video() {
   // window to decide, which loads the GL driver: about 90 MB more resident memory and a slower start.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   quietDesktopLibraries();
+  returnFreedBuffersToTheSystem();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw NoDisplay(std::string("no display available (") + SDL_GetError() + ")");
   }
