@@ -41,8 +41,10 @@ export VARGO_EXE=$release/vargo.exe
 cmake --preset release >/dev/null && cmake --build --preset release --target close_request >/dev/null
 play() { bash tests/e2e/play.sh short "$PWD/tools/windows/wine_game.sh" build/release/tests/fault/close_request "$@"; }
 play "$PWD/data"
+# Without data\ anywhere: neither in the working folder nor beside the game.
 mkdir -p "$work/no_data" "$work/damaged"
-play "$work/no_data"
+cp -r "$release" "$work/bare" && rm -r "$work/bare/data"
+VARGO_EXE=$work/bare/vargo.exe play "$work/no_data"
 cp data/*.wav "$work/damaged/" && head -c 100 data/vystrel.wav >"$work/damaged/vystrel.wav"
 play "$work/damaged"
 play "$PWD/data" none
