@@ -66,18 +66,18 @@ function(vargo_install_game component bin_dir)
     configure_file([[${CMAKE_SOURCE_DIR}/packaging/vargo.desktop]] [[${launcher}]] @ONLY)
   " COMPONENT ${component} ${exclude})
   vargo_install(FILES ${launcher} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
-          COMPONENT ${component} ${exclude})
+                COMPONENT ${component} ${exclude})
 endfunction()
 vargo_install_game(bin ${CMAKE_INSTALL_BINDIR})
 vargo_install_game(debian ${VARGO_DEBIAN_BIN_DIR})
 
 vargo_install(FILES data/vystrel.wav data/vystrel2.wav data/vystrel3.wav data/reload.wav
-        DESTINATION ${VARGO_GAME_DIR}/data COMPONENT game)
+              DESTINATION ${VARGO_GAME_DIR}/data COMPONENT game)
 foreach(k IN LISTS VARGO_RASTER_SCALES)
   vargo_install(DIRECTORY ${CMAKE_BINARY_DIR}/images/${k}x DESTINATION ${VARGO_GAME_DIR}/images COMPONENT game)
 endforeach()
 vargo_install(FILES packaging/${VARGO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-        COMPONENT game)
+              COMPONENT game)
 vargo_install(FILES packaging/copyright DESTINATION ${VARGO_DOC_DIR} COMPONENT game)
 
 # Files compressed as Debian wants them, gzip -9 without a name or time stamp: SOURCE becomes
@@ -99,8 +99,8 @@ vargo_gzip(${packaging_out}/vargo.6 vargo.6)
 vargo_gzip(${CMAKE_SOURCE_DIR}/packaging/changelog changelog.Debian)
 vargo_install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT game)
 vargo_install(FILES ${changelog} DESTINATION ${VARGO_DOC_DIR} COMPONENT debian EXCLUDE_FROM_ALL)
-vargo_install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vargo
-        COMPONENT debian EXCLUDE_FROM_ALL)
+vargo_install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+              RENAME vargo COMPONENT debian EXCLUDE_FROM_ALL)
 
 # The icon at every size desktops ask for, rasterised from the crosshair the game uses as its window icon.
 set(icon_svg ${CMAKE_SOURCE_DIR}/resources/images/icon.svg)
