@@ -40,10 +40,11 @@ Function .onInit
   SetShellVarContext all
 FunctionEnd
 
-; A running game keeps vargo.exe open, and Windows then lets nothing open it for writing: removing the game
-; now would leave it behind. Asked, the player may close it and try again; a silent uninstall ends with
-; status 2 and removes nothing.
-Function un.refuseWhileRunning
+; A running game keeps vargo.exe open, and Windows then lets nothing open it for writing: removing or
+; replacing the game now would leave it half done. Asked, the player may close it and try again; a silent
+; run ends with status 2 and changes nothing.
+!macro REFUSE_WHILE_RUNNING un
+Function ${un}refuseWhileRunning
   retry:
   IfFileExists "$INSTDIR\vargo.exe" 0 free
   ClearErrors
@@ -59,6 +60,9 @@ Function un.refuseWhileRunning
   SetErrorLevel 2
   Quit
 FunctionEnd
+!macroend
+!insertmacro REFUSE_WHILE_RUNNING ""
+!insertmacro REFUSE_WHILE_RUNNING "un."
 
 Function un.onInit
   SetShellVarContext all
@@ -67,6 +71,7 @@ FunctionEnd
 
 Section "vargo" SecGame
   SectionIn RO
+  Call refuseWhileRunning
   !insertmacro VARGO_INSTALL_FILES
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
