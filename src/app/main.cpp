@@ -48,11 +48,15 @@ int main(int argc, char* argv[]) {
     platform::SdlPlatform platform;
     ui::SteadyClock clock;
     media::Sound sound(platform.sound());
-    const media::Scale asked = settings.scale
-                                   ? media::Scale{*settings.scale}
-                                   : app::fittedScale(platform::desktopScale(), platform::usableDesktop(),
-                                                      app::largestWindow(app::screenKinds()));
-    const media::Scale scale = app::playableScale(asked);
+    const auto desktop = platform::gameDesktop();
+    if (desktop)
+      platform.standOn(*desktop);
+    const auto usable =
+        desktop ? std::optional(ui::Size{desktop->usable.width, desktop->usable.height}) : std::nullopt;
+    const ui::Size extent = app::windowsExtent(app::screenKinds());
+    const media::Scale scale =
+        app::playableScale(settings.scale ? app::askedScale(*settings.scale, usable, extent)
+                                          : app::fittedScale(platform::desktopScale(), usable, extent));
     app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
     registry.show(names::menu);  // presents the menu's first frame
     traceFirstFrame();
