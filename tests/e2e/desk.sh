@@ -33,7 +33,7 @@ start_game "$dir" SDL_AUDIODRIVER=dummy
 note "one window, the desk, centred"
 at=$(window_position "$(wait_window desk)")
 [ "$at" = "128,128" ] || fail "the desk stands at $at, not at 128,128"
-[ "$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)" -eq 1 ] || fail "more windows than the desk"
+[ "$(xdotool search --onlyvisible --maxdepth 1 --name '.' 2>/dev/null | wc -l)" -eq 1 ] || fail "more windows than the desk"
 
 read -r mx my <<<"$(centred_on_desk 459 469)"
 read -r bx by <<<"$(centred_on_desk 708 461)"
