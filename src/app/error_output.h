@@ -7,7 +7,8 @@ namespace vargo::app {
 
 // On Windows, without redirected output: the console the game was started from (vargo.exe --version in a
 // command prompt), else for errors the file %LOCALAPPDATA%\vargo\vargo.log, made at the first line: a run
-// that says nothing leaves the last one's log as it was. On Linux nothing changes.
+// that says nothing leaves the last one's log as it was. On Linux a closed standard stream is opened on
+// /dev/null. Called first, before anything opens a file.
 void routeErrorOutput();
 
 }  // namespace vargo::app

@@ -65,12 +65,16 @@ int main(int argc, char* argv[]) {
   try {
     platform::SdlPlatform platform;
     media::Sound sound(platform.sound());
-    const ui::Size largest =
-        settings.desk ? platform::DeskPlatform::kDesk : app::largestWindow(app::screenKinds());
-    const media::Scale asked =
-        settings.scale ? media::Scale{*settings.scale}
-                       : app::fittedScale(platform::desktopScale(), platform::usableDesktop(), largest);
-    const media::Scale scale = app::playableScale(asked);
+    const auto desktop = platform::gameDesktop();
+    if (desktop)
+      platform.standOn(*desktop);
+    const auto usable =
+        desktop ? std::optional(ui::Size{desktop->usable.width, desktop->usable.height}) : std::nullopt;
+    const ui::Size extent =
+        settings.desk ? platform::DeskPlatform::kDesk : app::windowsExtent(app::screenKinds());
+    const media::Scale scale =
+        app::playableScale(settings.scale ? app::askedScale(*settings.scale, usable, extent)
+                                          : app::fittedScale(platform::desktopScale(), usable, extent));
     if (settings.desk)
       playOnTheDesk(platform, sound, scale);
     else

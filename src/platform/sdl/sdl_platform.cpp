@@ -87,9 +87,11 @@ SdlPlatform::SdlPlatform()
 SdlPlatform::~SdlPlatform() = default;
 
 WindowId SdlPlatform::openWindow(const WindowSpec& spec) {
-  const int x = spec.position ? spec.position->x : SDL_WINDOWPOS_CENTERED;
-  const int y = spec.position ? spec.position->y : SDL_WINDOWPOS_CENTERED;
-  SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), x, y, spec.client.width, spec.client.height,
+  ui::Point at{spec.position ? spec.position->x : int{SDL_WINDOWPOS_CENTERED},
+               spec.position ? spec.position->y : int{SDL_WINDOWPOS_CENTERED}};
+  if (desktop_)
+    at = placeOn(*desktop_, spec.client, spec.position);
+  SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), at.x, at.y, spec.client.width, spec.client.height,
                                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
   if (window == nullptr)
     throw NoDisplay(std::string("cannot open a window (") + SDL_GetError() + ")");
@@ -104,14 +106,23 @@ void SdlPlatform::closeWindow(WindowId window) {
 
 void SdlPlatform::raiseWindow(WindowId window) {
   if (SDL_Window* w = windowOf(window)) {
-    SDL_ShowWindow(w);
+    show(w, window);
     SDL_RaiseWindow(w);
   }
 }
 
 void SdlPlatform::setWindowShown(WindowId window, bool shown) {
   if (SDL_Window* w = windowOf(window))
-    shown ? SDL_ShowWindow(w) : SDL_HideWindow(w);
+    shown ? show(w, window) : SDL_HideWindow(w);
+}
+
+// SDL maps a window and waits until it is; a frame presented while it was not mapped is presented again,
+// so that the window shows it from its first moment on the screen.
+void SdlPlatform::show(SDL_Window* w, WindowId window) {
+  const bool hidden = (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) == 0;
+  SDL_ShowWindow(w);
+  if (hidden)
+    canvases_.presentAgain(w, window);
 }
 
 void SdlPlatform::setWindowIcon(WindowId window, Pixels icon) {
