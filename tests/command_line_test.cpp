@@ -138,3 +138,16 @@ TEST(CommandLine, TheScaleIsAWholeNumberFromOneToFourFromTheLineOrTheEnvironment
   EXPECT_EQ(vargo::app::readEnvironment("4", fromEnvironment, err), std::nullopt);
   EXPECT_EQ(fromEnvironment.scale, 4);
 }
+
+TEST(CommandLine, DeskStandsTheWindowsOnOneWindow) {
+  std::ostringstream out, err;
+  vargo::app::Settings settings;
+  const std::array argv{"vargo", "--desk", "--scale", "2"};
+  EXPECT_EQ(vargo::app::readCommandLine(4, argv.data(), settings, out, err), std::nullopt) << err.str();
+  EXPECT_TRUE(settings.desk);
+  EXPECT_EQ(settings.scale, 2);
+  vargo::app::Settings plain;
+  EXPECT_EQ(vargo::app::readCommandLine(2, std::array{"vargo", "--scale=1"}.data(), plain, out, err),
+            std::nullopt);
+  EXPECT_FALSE(plain.desk);
+}
