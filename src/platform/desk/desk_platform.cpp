@@ -29,8 +29,10 @@ DeskPlatform::DeskPlatform(Platform& host, int scale, BoxText& words)
       words_(words),
       hostWindow_(host.openWindow({"Vargo", times(kDesk, scale), std::nullopt})),
       windows_(times(kDesk, scale)) {
-  host_.raiseWindow(hostWindow_);
+  // The ground is painted before the window is shown, so it never shows what stood there before.
   damage({0, 0, windows_.desk().width, windows_.desk().height});
+  flush();
+  host_.raiseWindow(hostWindow_);
 }
 
 DeskPlatform::~DeskPlatform() {
