@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 #include "app/error_output.h"
 
@@ -25,6 +26,10 @@ void routeErrorOutput() {
     if (!isOpen(descriptor))
       open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
   }
+}
+
+void showOutput(std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
 }  // namespace vargo::app

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <sstream>
 
 #include "app/command_line.h"
 #include "app/error_output.h"
@@ -58,8 +59,11 @@ int main(int argc, char* argv[]) {
   using namespace vargo;
   app::routeErrorOutput();
   app::Settings settings;
-  if (const auto status = app::readCommandLine(argc, argv, settings, std::cout, std::cerr))
-    return *status;
+  std::ostringstream asked;  // what --help or --version prints, shown where the player sees it
+  const auto ended = app::readCommandLine(argc, argv, settings, asked, std::cerr);
+  app::showOutput(asked.str());
+  if (ended)
+    return *ended;
   if (const auto status = app::readEnvironment(std::getenv(app::kScaleVariable), settings, std::cerr))
     return *status;
   try {

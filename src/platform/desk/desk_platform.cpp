@@ -29,7 +29,7 @@ DeskPlatform::DeskPlatform(Platform& host, int scale, BoxText& words)
       words_(words),
       hostWindow_(host.openWindow({"Vargo", times(kDesk, scale), std::nullopt})),
       windows_(times(kDesk, scale)) {
-  // The ground is painted before the window is shown, so it never shows what stood there before.
+  // The desk's ground is its first frame, presented before the window is shown.
   damage({0, 0, windows_.desk().width, windows_.desk().height});
   flush();
   host_.raiseWindow(hostWindow_);
