@@ -41,7 +41,7 @@ constexpr std::array kOptions{
 };
 
 const Option* find(std::span<const Option> table, std::string_view name) {
-  const auto it = std::ranges::find(table, name, &Option::name);
+  const auto it = std::find_if(table.begin(), table.end(), [&](const Option& o) { return o.name == name; });
   return it == table.end() ? nullptr : &*it;
 }
 
