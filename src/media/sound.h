@@ -37,16 +37,17 @@ class Sound final : public SoundPlayer {
   void waitUntilHandled();
 
  private:
-  void run(std::stop_token stop);
+  void run();
   void handle(const std::string& fileName);
 
   platform::SoundOutput& output_;
   SoundCache cache_;  // the sound thread's
   std::mutex mutex_;
-  std::condition_variable_any changed_;
+  std::condition_variable changed_;
   std::optional<std::string> pending_;
   bool busy_ = false;
-  std::jthread thread_;  // last: it starts once everything it uses is made
+  bool stopping_ = false;
+  std::thread thread_;  // last: it starts once everything it uses is made
 };
 
 }  // namespace vargo::media
