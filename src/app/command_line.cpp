@@ -26,6 +26,11 @@ std::string request(Command& command, Request r) {
   return {};
 }
 
+std::string standOnTheDesk(Settings& settings) {
+  settings.desk = true;
+  return {};
+}
+
 constexpr std::array kOptions{
     Option{.name = "--help",
            .help = "print this help and exit",
@@ -38,6 +43,9 @@ constexpr std::array kOptions{
            .help = "draw every window K times its size, K from 1 to 4 (default: the desktop's scale, as far "
                    "as the windows fit)",
            .apply = [](Command& c, std::string_view k) { return readScale(k, c.settings); }},
+    Option{.name = "--desk",
+           .help = "stand all the windows on one window of 1024 x 768, K times as large at scale K",
+           .apply = [](Command& c, std::string_view) { return standOnTheDesk(c.settings); }},
 };
 
 const Option* find(std::span<const Option> table, std::string_view name) {
@@ -143,6 +151,7 @@ std::optional<int> readCommandLine(int argc, const char* const argv[], Settings&
   }
   if (parsed.command.settings.scale)
     settings.scale = parsed.command.settings.scale;
+  settings.desk = settings.desk || parsed.command.settings.desk;
   return std::nullopt;
 }
 

@@ -13,8 +13,10 @@
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
+#include "media/dialog_text.h"
 #include "media/sound.h"
 #include "names/screen_names.h"
+#include "platform/desk/desk_platform.h"
 #include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -30,6 +32,26 @@ void traceFirstFrame() {
                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
+// Plays from the main menu until the program ends, with every window on `platform`.
+void play(vargo::platform::Platform& platform, vargo::media::Sound& sound, vargo::media::Scale scale) {
+  using namespace vargo;
+  ui::SteadyClock clock;
+  app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
+  registry.show(names::menu);  // presents the menu's first frame
+  traceFirstFrame();
+  app::runEventLoop(registry, platform, clock);
+}
+
+// Plays with every window standing on one window of the desktop, the desk.
+void playOnTheDesk(vargo::platform::Platform& desktop, vargo::media::Sound& sound,
+                   vargo::media::Scale scale) {
+  using namespace vargo;
+  media::Fonts fonts;
+  media::DialogText words(fonts, scale);
+  platform::DeskPlatform desk(desktop, scale.k, words);
+  play(desk, sound, scale);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,17 +64,17 @@ int main(int argc, char* argv[]) {
     return *status;
   try {
     platform::SdlPlatform platform;
-    ui::SteadyClock clock;
     media::Sound sound(platform.sound());
-    const media::Scale asked = settings.scale
-                                   ? media::Scale{*settings.scale}
-                                   : app::fittedScale(platform::desktopScale(), platform::usableDesktop(),
-                                                      app::largestWindow(app::screenKinds()));
+    const ui::Size largest =
+        settings.desk ? platform::DeskPlatform::kDesk : app::largestWindow(app::screenKinds());
+    const media::Scale asked =
+        settings.scale ? media::Scale{*settings.scale}
+                       : app::fittedScale(platform::desktopScale(), platform::usableDesktop(), largest);
     const media::Scale scale = app::playableScale(asked);
-    app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
-    registry.show(names::menu);  // presents the menu's first frame
-    traceFirstFrame();
-    app::runEventLoop(registry, platform, clock);
+    if (settings.desk)
+      playOnTheDesk(platform, sound, scale);
+    else
+      play(platform, sound, scale);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo: %s\n", e.what());
