@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// vargo in the browser: start-up. The page picks the scale (--scale) and calls the event loop's step from
-// its own loop, once a frame; when the game ends the page is told, and shows its closing line.
+// vargo in the browser: start-up. Every window stands on the desk, which stands on SDL's one window, the
+// page's canvas. The page picks the scale (--scale) and calls the event loop's step from its own loop, once
+// a frame; when the game ends the page is told, and shows its closing line.
 
 #include <emscripten.h>
 
@@ -14,8 +15,11 @@
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
+#include "media/dialog_text.h"
+#include "media/fonts.h"
 #include "media/sound.h"
 #include "names/screen_names.h"
+#include "platform/desk/desk_platform.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {
@@ -24,12 +28,18 @@ using namespace vargo;
 
 // Everything the game is made of, kept past main(): the browser calls the loop after main has returned.
 struct Game {
-  platform::SdlPlatform platform;
+  platform::SdlPlatform canvas;
+  media::Sound sound{canvas.sound()};
+  media::Fonts fonts;
+  media::DialogText words;
+  platform::DeskPlatform desk;
   ui::SteadyClock clock;
-  media::Sound sound{platform.sound()};
   app::ScreenRegistry registry;
 
-  explicit Game(media::Scale scale) : registry(app::screenKinds(), platform, sound, clock, scale) {}
+  explicit Game(media::Scale scale)
+      : words(fonts, scale),
+        desk(canvas, scale.k, words),
+        registry(app::screenKinds(), desk, sound, clock, scale) {}
 };
 
 std::unique_ptr<Game> game;
@@ -37,7 +47,7 @@ std::unique_ptr<Game> game;
 // Takes every input that came since the last frame, then the timers that are due; after the last screen
 // closes, stops the loop, lets the game go and tells the page.
 void step() {
-  while (app::runEventLoopStep(game->registry, game->platform, game->clock) && !game->registry.ended()) {
+  while (app::runEventLoopStep(game->registry, game->desk, game->clock) && !game->registry.ended()) {
   }
   if (!game->registry.ended())
     return;

@@ -36,6 +36,9 @@ MISS = (300, 20)
 SCORE = (24, 280, 65, 25)
 MAGAZINE = (528, 280, 33, 25)
 X_LABEL = (588, 6)
+DESK_MIDDLE = 512
+BOX_MARGIN = 14  # below the box's OK button
+BOX_BUTTON_HEIGHT = 23
 
 # The logical size of the canvas, its device pixels per logical pixel and its place on the page; a
 # rectangle's pixels as a checksum and a count of colours.
@@ -58,6 +61,13 @@ window.road = {
       if (colours.size < 100) colours.add(p);
     }
     return [sum, colours.size];
+  },
+  column(x) {
+    const k = road.scale();
+    const data = canvas.getContext("2d").getImageData(x * k, 0, 1, canvas.height).data;
+    const rows = [];
+    for (let y = 0; y < canvas.height; y += k) rows.push((data[y * 4] << 16) | (data[y * 4 + 1] << 8) | data[y * 4 + 2]);
+    return rows;
   },
 };
 """
@@ -100,8 +110,14 @@ class Road:
     # --- the desk ---
 
     def origin(self, window):
+        """The top left corner of a window centred on the desk; None stands for the desk itself."""
+        if window is None:
+            return (0, 0)
         width, height = self.js("return road.size()")
         return ((width - window[0]) // 2, (height - window[1]) // 2)
+
+    def column(self, x):
+        return self.js("return road.column(arguments[0])", x)
 
     def region(self, window, rect):
         x, y = self.origin(window)
@@ -245,15 +261,15 @@ def second_visit(road, url):
     def credits():
         open_page(road, url)
         road.painted(MENU, "the menu")
-        menu = road.region(MENU, (0, 0) + MENU)
+        before = road.column(DESK_MIDDLE)
         road.click(MENU, CREDITS)
-        road.changes(MENU, (0, 0) + MENU, menu, 3, "the credits box to open over the menu")
-        road.js("Module.deskMessageClosed = false")
-        box = road.js("return road.size()")
-        # The box's OK button: Enter would do on a desktop; on the desk it is a click on the button.
-        ok = road.js("return Module.deskOkButton ? Module.deskOkButton() : null")
-        if ok is None:
-            raise Failed(f"the page does not say where the box's OK button is (desk {box})")
+        # The box stands in the middle of the desk; its lowest changed row is its bottom edge.
+        changed = road.wait_for(3, "the credits box to open over the menu", lambda: (lambda now: (
+            now != before, [y for y, (a, b) in enumerate(zip(before, now)) if a != b]))(road.column(DESK_MIDDLE)))
+        bottom = changed[-1]
+        road.click(None, (DESK_MIDDLE, bottom - BOX_MARGIN - BOX_BUTTON_HEIGHT // 2))
+        road.wait_for(3, "the credits box to close", lambda: (lambda now: (now == before, "the box still open"))(
+            road.column(DESK_MIDDLE)))
 
     road.step("the credits box opens and closes", credits)
 
