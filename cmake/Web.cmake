@@ -9,14 +9,16 @@ set(VARGO_VERSION ${PROJECT_VERSION})
 add_executable(vargo src/app/main_web.cpp)
 target_link_libraries(vargo PRIVATE vargo_app)
 set_target_properties(vargo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
-# SDL opens the audio through these two JavaScript helpers; without them opening it throws.
+# SDL opens the audio through the JavaScript helpers the file names (their names begin with a dollar sign,
+# which no command line keeps whole); without them opening it throws.
 target_link_options(vargo PRIVATE
   -sENVIRONMENT=web
   -sALLOW_MEMORY_GROWTH=1
-  "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=['$autoResumeAudioContext','$dynCall']"
-  --preload-file ${CMAKE_SOURCE_DIR}/data@/data
-  --preload-file ${CMAKE_BINARY_DIR}/fonts@/fonts)
-set_property(TARGET vargo APPEND PROPERTY LINK_DEPENDS ${VARGO_SHIPPED_FONTS})
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_SOURCE_DIR}/packaging/web/sdl_audio_functions.txt
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data"
+  "SHELL:--preload-file ${CMAKE_BINARY_DIR}/fonts@/fonts")
+set_property(TARGET vargo APPEND PROPERTY LINK_DEPENDS ${VARGO_SHIPPED_FONTS}
+             ${CMAKE_SOURCE_DIR}/packaging/web/sdl_audio_functions.txt)
 
 set(packager /usr/share/emscripten/tools/file_packager.py)
 set(image_packages)

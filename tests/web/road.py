@@ -153,9 +153,13 @@ class Road:
         return self.js(f"return !document.getElementById('{element_id}').hidden")
 
 
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
 def serve(folder):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
-    handler.log_message = lambda *args: None
+    handler = functools.partial(QuietHandler, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
