@@ -16,7 +16,7 @@ build_packages=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev lib
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev libfreetype-dev nsis wine
   wine64 zip dpkg-dev imagemagick)
 web_packages=(emscripten zip dpkg-dev libfreetype-dev zlib1g-dev git)
-test_packages=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+test_packages=(libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick)
 
 source tools/packages.sh
 

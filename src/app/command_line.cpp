@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <ranges>
 
 #include "media/scale.h"
 
@@ -75,6 +76,40 @@ std::string applyOne(std::span<const Option> table, std::span<const char* const>
   return option->apply(command, arguments[next++]);
 }
 
+// The usage keeps within the 80 columns of a terminal's line.
+constexpr std::size_t kColumns = 80;
+
+constexpr std::string_view kSounds =
+    "The game looks up its sounds in data/ under the working directory first, then in the data folder "
+    "installed with it.";
+
+// The columns a UTF-8 text takes: one for every character, so the bytes that continue one are left out.
+std::size_t columns(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// Writes text from the column the line has reached, broken at its blanks so that no line passes kColumns
+// unless a single word does; the lines it adds start at that column too.
+void writeWrapped(std::ostream& out, std::string_view text, std::size_t column) {
+  std::size_t reached = column;
+  for (const auto part : std::views::split(text, ' ')) {
+    const std::string_view word(part.begin(), part.end());
+    if (word.empty())
+      continue;
+    if (reached > column && reached + 1 + columns(word) > kColumns) {
+      out << '\n' << std::string(column, ' ');
+      reached = column;
+    } else if (reached > column) {
+      out << ' ';
+      ++reached;
+    }
+    out << word;
+    reached += columns(word);
+  }
+  out << '\n';
+}
+
 // An option as the usage shows it: "--name" or "--name ARGUMENT".
 std::string shown(const Option& o) {
   std::string text(o.name);
@@ -122,11 +157,14 @@ void printUsage(std::span<const Option> table, std::ostream& out) {
   for (const Option& o : table)
     width = std::max(width, shown(o).size());
   out << "Usage: vargo [OPTION]...\n" << kAbout << "\n\nOptions:\n";
+  const std::size_t helpColumn = 2 + width + 2;
   for (const Option& o : table) {
-    const std::string left = shown(o);
-    out << "  " << left << std::string(width - left.size() + 2, ' ') << o.help << '\n';
+    const std::string left = "  " + shown(o);
+    out << left << std::string(helpColumn - left.size(), ' ');
+    writeWrapped(out, o.help, helpColumn);
   }
-  out << "\nThe game reads its sounds from data/ in the working directory.\n";
+  out << '\n';
+  writeWrapped(out, kSounds, 0);
 }
 
 std::optional<int> readCommandLine(int argc, const char* const argv[], Settings& settings, std::ostream& out,

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <sstream>
 
 #include "app/command_line.h"
 #include "app/error_output.h"
@@ -58,19 +59,26 @@ int main(int argc, char* argv[]) {
   using namespace vargo;
   app::routeErrorOutput();
   app::Settings settings;
-  if (const auto status = app::readCommandLine(argc, argv, settings, std::cout, std::cerr))
-    return *status;
+  std::ostringstream asked;  // what --help or --version prints, shown where the player sees it
+  const auto ended = app::readCommandLine(argc, argv, settings, asked, std::cerr);
+  app::showOutput(asked.str());
+  if (ended)
+    return *ended;
   if (const auto status = app::readEnvironment(std::getenv(app::kScaleVariable), settings, std::cerr))
     return *status;
   try {
     platform::SdlPlatform platform;
     media::Sound sound(platform.sound());
-    const ui::Size largest =
-        settings.desk ? platform::DeskPlatform::kDesk : app::largestWindow(app::screenKinds());
-    const media::Scale asked =
-        settings.scale ? media::Scale{*settings.scale}
-                       : app::fittedScale(platform::desktopScale(), platform::usableDesktop(), largest);
-    const media::Scale scale = app::playableScale(asked);
+    const auto desktop = platform::gameDesktop();
+    if (desktop)
+      platform.standOn(*desktop);
+    const auto usable =
+        desktop ? std::optional(ui::Size{desktop->usable.width, desktop->usable.height}) : std::nullopt;
+    const ui::Size extent =
+        settings.desk ? platform::DeskPlatform::kDesk : app::windowsExtent(app::screenKinds());
+    const media::Scale scale =
+        app::playableScale(settings.scale ? app::askedScale(*settings.scale, usable, extent)
+                                          : app::fittedScale(platform::desktopScale(), usable, extent));
     if (settings.desk)
       playOnTheDesk(platform, sound, scale);
     else
