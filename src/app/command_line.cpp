@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
-#include <ranges>
 
 #include "media/scale.h"
 
@@ -93,8 +92,10 @@ std::size_t columns(std::string_view text) {
 // unless a single word does; the lines it adds start at that column too.
 void writeWrapped(std::ostream& out, std::string_view text, std::size_t column) {
   std::size_t reached = column;
-  for (const auto part : std::views::split(text, ' ')) {
-    const std::string_view word(part.begin(), part.end());
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    const std::string_view word = text.substr(start, end - start);
+    start = end + 1;
     if (word.empty())
       continue;
     if (reached > column && reached + 1 + columns(word) > kColumns) {
