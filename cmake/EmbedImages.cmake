@@ -8,7 +8,21 @@
 set(VARGO_RASTER_SCALES 2 3 4)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
-add_executable(vargo_embed ${CMAKE_SOURCE_DIR}/tools/embed.cpp)
+# The embedding tool runs on the machine that builds: for the browser it is built by the host's compiler.
+if(CMAKE_CROSSCOMPILING AND EMSCRIPTEN)
+  find_program(VARGO_HOST_CXX NAMES c++ g++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+  set(vargo_embed ${CMAKE_BINARY_DIR}/host/vargo_embed)
+  add_custom_command(
+    OUTPUT ${vargo_embed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
+    COMMAND ${VARGO_HOST_CXX} -std=c++20 -O2 -o ${vargo_embed} ${CMAKE_SOURCE_DIR}/tools/embed.cpp
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/embed.cpp
+    COMMENT "Building the embedding tool for this machine"
+    VERBATIM)
+else()
+  add_executable(vargo_embed ${CMAKE_SOURCE_DIR}/tools/embed.cpp)
+  set(vargo_embed vargo_embed)
+endif()
 
 file(GLOB image_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/images/*.svg)
 set(image_pngs)
@@ -29,8 +43,8 @@ set(embedded ${CMAKE_BINARY_DIR}/generated/embedded_images.cpp)
 add_custom_command(
   OUTPUT ${embedded}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
-  COMMAND vargo_embed ${embedded} ${image_pngs}
-  DEPENDS vargo_embed ${image_pngs}
+  COMMAND ${vargo_embed} ${embedded} ${image_pngs}
+  DEPENDS ${vargo_embed} ${image_pngs}
   COMMENT "Embedding ${CMAKE_BINARY_DIR}/images"
   VERBATIM)
 add_library(vargo_images STATIC ${embedded})

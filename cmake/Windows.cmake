@@ -2,14 +2,8 @@
 # vargo.exe for Windows: a GUI program (no console window) with the crosshair icon, its version and a
 # manifest declaring per-monitor DPI awareness as resources; the stand-in fonts go beside it in fonts\.
 set(windows_out ${CMAKE_BINARY_DIR}/windows)
-set(VARGO_SHIPPED_FONTS
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf
-    /usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf
-    /usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf)
+include(cmake/ShippedFonts.cmake)
 # Every program of the build finds them where the game does.
-file(COPY ${VARGO_SHIPPED_FONTS} DESTINATION ${CMAKE_BINARY_DIR}/fonts)
 file(COPY ${VARGO_SHIPPED_FONTS} DESTINATION ${CMAKE_BINARY_DIR}/tests/fonts)
 
 find_program(MAGICK_CONVERT convert REQUIRED)

@@ -6,6 +6,8 @@
 #   bash tools/dev.sh test    install what is missing, build, run the whole test suite
 #   bash tools/dev.sh windows install what is missing, cross-build the Windows release: the zip and the
 #                             setup in build/win64 (libraries built once, cached by their versions)
+#   bash tools/dev.sh web     install what is missing, build the browser release in build/web: the page,
+#                             its files and vargo-<version>-web.zip of them (libraries cached as above)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +15,7 @@ build_packages=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev lib
   libfontconfig-dev librsvg2-bin fonts-liberation2 fonts-dejavu-core fonts-bebas-neue xfonts-base)
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev libfreetype-dev nsis wine
   wine64 zip dpkg-dev imagemagick)
+web_packages=(emscripten zip dpkg-dev libfreetype-dev zlib1g-dev git)
 test_packages=(libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick)
 
 source tools/packages.sh
@@ -41,8 +44,16 @@ case "${1:-}" in
     cmake --build --preset win64
     bash tools/windows/package.sh build/win64 "$VARGO_WIN64_PREFIX"
     ;;
+  web)
+    install_missing "${build_packages[@]}" "${web_packages[@]}"
+    VARGO_WEB_PREFIX=$(bash tools/web/deps.sh)
+    export VARGO_WEB_PREFIX
+    cmake --preset web >/dev/null
+    cmake --build --preset web
+    bash tools/web/package.sh build/emscripten "$VARGO_WEB_PREFIX" build/web
+    ;;
   *)
-    echo "usage: bash tools/dev.sh play|test|windows" >&2
+    echo "usage: bash tools/dev.sh play|test|windows|web" >&2
     exit 2
     ;;
 esac

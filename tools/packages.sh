@@ -14,5 +14,5 @@ install_missing() {
     "${sudo[@]}" apt-get update -qq
     export VARGO_APT_UPDATED=1
   fi
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq -o DPkg::Lock::Timeout=900 --no-install-recommends "${missing[@]}"
 }

@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
-#include <ranges>
 
 #include "media/scale.h"
 
@@ -50,7 +49,7 @@ constexpr std::array kOptions{
 };
 
 const Option* find(std::span<const Option> table, std::string_view name) {
-  const auto it = std::ranges::find(table, name, &Option::name);
+  const auto it = std::find_if(table.begin(), table.end(), [&](const Option& o) { return o.name == name; });
   return it == table.end() ? nullptr : &*it;
 }
 
@@ -85,15 +84,18 @@ constexpr std::string_view kSounds =
 
 // The columns a UTF-8 text takes: one for every character, so the bytes that continue one are left out.
 std::size_t columns(std::string_view text) {
-  return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 // Writes text from the column the line has reached, broken at its blanks so that no line passes kColumns
 // unless a single word does; the lines it adds start at that column too.
 void writeWrapped(std::ostream& out, std::string_view text, std::size_t column) {
   std::size_t reached = column;
-  for (const auto part : std::views::split(text, ' ')) {
-    const std::string_view word(part.begin(), part.end());
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    const std::string_view word = text.substr(start, end - start);
+    start = end + 1;
     if (word.empty())
       continue;
     if (reached > column && reached + 1 + columns(word) > kColumns) {

@@ -19,15 +19,19 @@ std::optional<std::uint32_t> timeUntil(std::optional<ui::Millis> deadline, ui::M
 
 }  // namespace
 
+bool runEventLoopStep(ScreenRegistry& registry, platform::Platform& platform, const ui::Clock& clock) {
+  const auto event = platform.waitEvent(timeUntil(registry.nextDeadline(), clock.now()));
+  if (event)
+    registry.handle(*event);
+  registry.fireDueTimers();
+  registry.present();
+  return event.has_value();
+}
+
 void runEventLoop(ScreenRegistry& registry, platform::Platform& platform, const ui::Clock& clock) {
   registry.present();
-  while (!registry.ended()) {
-    if (auto event = platform.waitEvent(timeUntil(registry.nextDeadline(), clock.now()))) {
-      registry.handle(*event);
-    }
-    registry.fireDueTimers();
-    registry.present();
-  }
+  while (!registry.ended())
+    runEventLoopStep(registry, platform, clock);
 }
 
 }  // namespace vargo::app

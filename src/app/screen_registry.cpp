@@ -38,7 +38,7 @@ ScreenRegistry::~ScreenRegistry() {
 }
 
 ScreenRegistry::Slot& ScreenRegistry::slot(std::string_view kind) {
-  auto it = std::ranges::find(slots_, kind, [](const Slot& s) { return s.kind->name; });
+  auto it = std::find_if(slots_.begin(), slots_.end(), [&](const Slot& s) { return s.kind->name == kind; });
   if (it == slots_.end())
     throw std::logic_error("no screen kind " + std::string(kind));
   return *it;
@@ -49,8 +49,8 @@ const ScreenRegistry::Slot& ScreenRegistry::slot(std::string_view kind) const {
 }
 
 ScreenRegistry::Slot* ScreenRegistry::slotOfWindow(platform::WindowId window) {
-  auto it =
-      std::ranges::find_if(slots_, [&](const Slot& s) { return s.loaded && s.loaded->window() == window; });
+  auto it = std::find_if(slots_.begin(), slots_.end(),
+                         [&](const Slot& s) { return s.loaded && s.loaded->window() == window; });
   return it == slots_.end() ? nullptr : &*it;
 }
 
@@ -84,7 +84,7 @@ void ScreenRegistry::unload(std::string_view kind) {
   platform_.closeWindow(s.loaded->window());
   unloaded_.push_back(std::move(s.loaded));
   s.visible = false;
-  if (std::ranges::none_of(slots_, [](const Slot& other) { return other.loaded != nullptr; }))
+  if (std::none_of(slots_.begin(), slots_.end(), [](const Slot& other) { return other.loaded != nullptr; }))
     ended_ = true;
 }
 
@@ -221,8 +221,8 @@ void ScreenRegistry::fireDueTimers() {
     if (!due)
       break;
     due->timer->rearm(now);
-    auto s = std::ranges::find_if(
-        slots_, [&](const Slot& s) { return s.loaded && &s.loaded->screen() == due->screen; });
+    auto s = std::find_if(slots_.begin(), slots_.end(),
+                          [&](const Slot& s) { return s.loaded && &s.loaded->screen() == due->screen; });
     run(*s, {ui::EventKind::Timer, due->timer->name()});
     unloaded_.clear();
   }
@@ -256,7 +256,7 @@ void ScreenRegistry::present() {
 
 int ScreenRegistry::instanceCount() const {
   return static_cast<int>(
-      std::ranges::count_if(slots_, [](const Slot& s) { return s.behaviour != nullptr; }));
+      std::count_if(slots_.begin(), slots_.end(), [](const Slot& s) { return s.behaviour != nullptr; }));
 }
 
 std::optional<platform::WindowId> ScreenRegistry::windowOf(std::string_view kind) const {

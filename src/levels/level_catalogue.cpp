@@ -306,7 +306,7 @@ constexpr LevelDef catalogue[] = {
      .magazine = kMagazine5},
 };
 
-static_assert(std::ranges::all_of(catalogue, namesItsOwnWidgets),
+static_assert(std::all_of(std::begin(catalogue), std::end(catalogue), namesItsOwnWidgets),
               "a level names a widget or a timer that its own screen does not have");
 
 }  // namespace

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <SDL.h>
-#include <SDL_ttf.h>
 #include <windows.h>
 
 #include <array>
@@ -9,22 +8,11 @@
 #include <string_view>
 
 #include "media/font_lookup.h"
+#include "media/shipped_fonts.h"
 
 namespace vargo::media {
 
 namespace {
-
-// The stand-ins shipped in the fonts folder beside the game.
-struct ShippedFamily {
-  const char* family;
-  const char* regular;
-  const char* bold;  // nullptr: bold is drawn from the regular file
-};
-constexpr ShippedFamily kShipped[] = {
-    {"Liberation Sans", "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"},
-    {"Liberation Serif", "LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf"},
-    {"Bebas Neue", "BebasNeue-Regular.otf", nullptr},
-};
 
 // The registry keys listing the fonts Windows has: for every user, and the player's own.
 const std::array<HKEY, 2> kFontRoots = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER};
@@ -82,37 +70,15 @@ std::string systemFont(const char* family, bool bold) {
   return {};
 }
 
-std::string shippedFont(const char* family, bool bold) {
-  for (const ShippedFamily& shipped : kShipped) {
-    if (SDL_strcasecmp(shipped.family, family) != 0)
-      continue;
-    const std::unique_ptr<char, decltype(&SDL_free)> base(SDL_GetBasePath(), &SDL_free);
-    const char* file = bold ? shipped.bold : shipped.regular;
-    if (base == nullptr || file == nullptr)
-      return {};
-    return std::string(base.get()) + "fonts\\" + file;
-  }
-  return {};
-}
-
-bool hasCzech(const std::string& path) {
-  if (!scalableFile(path) || TTF_Init() != 0)
-    return false;
-  bool covered = false;
-  if (TTF_Font* font = TTF_OpenFont(path.c_str(), 12)) {
-    covered = true;
-    for (char32_t c : kCzechLetters)
-      covered = covered && TTF_GlyphIsProvided32(font, c) != 0;
-    TTF_CloseFont(font);
-  }
-  TTF_Quit();
-  return covered;
+std::string shippedFontBesideGame(const char* family, bool bold) {
+  const std::unique_ptr<char, decltype(&SDL_free)> base(SDL_GetBasePath(), &SDL_free);
+  return base == nullptr ? std::string() : shippedFont(std::string(base.get()) + "fonts\\", family, bold);
 }
 
 std::optional<FontFile> found(const char* family, bool bold) {
-  for (auto find : {systemFont, shippedFont}) {
+  for (auto find : {systemFont, shippedFontBesideGame}) {
     const std::string path = find(family, bold);
-    if (!path.empty() && hasCzech(path))
+    if (!path.empty() && scalableFile(path) && coversCzech(path))
       return FontFile{family, path};
   }
   return std::nullopt;
@@ -121,17 +87,7 @@ std::optional<FontFile> found(const char* family, bool bold) {
 }  // namespace
 
 std::optional<FontFile> lookUpFamily(const FontCandidate& candidate, bool bold) {
-  if (candidate.generic)
-    return std::nullopt;
-  const bool wantBold = bold || candidate.forceBold;
-  if (auto file = found(candidate.family, wantBold))
-    return file;
-  if (!wantBold)
-    return std::nullopt;
-  auto file = found(candidate.family, false);
-  if (file)
-    file->embolden = true;
-  return file;
+  return lookUpFamilyWith(candidate, bold, found);
 }
 
 }  // namespace vargo::media

@@ -16,7 +16,8 @@ namespace vargo::media {
 
 std::span<const unsigned char> findEmbeddedImage(std::string_view name) {
   const auto images = embeddedImages();
-  auto it = std::ranges::find(images, name, &EmbeddedImage::name);
+  auto it =
+      std::find_if(images.begin(), images.end(), [&](const EmbeddedImage& i) { return i.name == name; });
   return it == images.end() ? std::span<const unsigned char>{} : it->png;
 }
 

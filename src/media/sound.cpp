@@ -4,50 +4,10 @@
 #include <cstdio>
 #include <exception>
 
-#include "media/background_priority.h"
 #include "media/data_folder.h"
 #include "media/utf8_path.h"
-#include "media/wav.h"
 
 namespace vargo::media {
-
-Sound::Sound(platform::SoundOutput& output)
-    : output_(output), thread_([this](std::stop_token stop) { run(std::move(stop)); }) {
-  prepareWavDecoding();
-}
-
-Sound::~Sound() = default;
-
-void Sound::playSound(std::string_view fileName) {
-  {
-    const std::scoped_lock lock(mutex_);
-    pending_ = std::string(fileName);
-  }
-  changed_.notify_all();
-}
-
-void Sound::waitUntilHandled() {
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return !pending_ && !busy_; });
-}
-
-void Sound::run(std::stop_token stop) {
-  yieldToForeground();
-  for (;;) {
-    std::string fileName;
-    {
-      std::unique_lock lock(mutex_);
-      busy_ = false;
-      changed_.notify_all();
-      if (!changed_.wait(lock, stop, [this] { return pending_.has_value(); }))
-        return;
-      fileName = std::move(*pending_);
-      pending_.reset();
-      busy_ = true;
-    }
-    handle(fileName);
-  }
-}
 
 void Sound::handle(const std::string& fileName) {
   const auto format = output_.format();

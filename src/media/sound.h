@@ -27,7 +27,8 @@ class SoundPlayer {
 // costs the user-interface thread a hand-over whatever the file; only the newest request is played, as
 // every new sound cuts off the one before. A missing, unreadable, too large or undecodable file, no audio
 // device, or any failure on the sound thread (memory, the device) plays nothing: the game goes on in
-// silence, and one line on stderr says why, once for each file and cause.
+// silence, and one line on stderr says why, once for each file and cause. The browser has no threads:
+// there the work is done at once (sound_native.cpp, sound_web.cpp).
 class Sound final : public SoundPlayer {
  public:
   explicit Sound(platform::SoundOutput& output);
@@ -40,7 +41,7 @@ class Sound final : public SoundPlayer {
   void waitUntilHandled();
 
  private:
-  void run(std::stop_token stop);
+  void run();
   void handle(const std::string& fileName);
   void play(const std::filesystem::path& path, const platform::AudioFormat& format);
   void report(const std::filesystem::path& path, std::string_view cause);
@@ -49,10 +50,11 @@ class Sound final : public SoundPlayer {
   SoundCache cache_;                                                  // the sound thread's
   std::set<std::pair<std::filesystem::path, std::string>> reported_;  // the sound thread's
   std::mutex mutex_;
-  std::condition_variable_any changed_;
+  std::condition_variable changed_;
   std::optional<std::string> pending_;
   bool busy_ = false;
-  std::jthread thread_;  // last: it starts once everything it uses is made
+  bool stopping_ = false;
+  std::thread thread_;  // last: it starts once everything it uses is made
 };
 
 }  // namespace vargo::media

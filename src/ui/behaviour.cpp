@@ -8,8 +8,8 @@
 namespace vargo::ui {
 
 const Binding* Behaviour::find(const Event& event) const {
-  auto it = std::ranges::find_if(
-      bindings_, [&](const Binding& b) { return b.kind == event.kind && b.source == event.source; });
+  auto it = std::find_if(bindings_.begin(), bindings_.end(),
+                         [&](const Binding& b) { return b.kind == event.kind && b.source == event.source; });
   return it == bindings_.end() ? nullptr : &*it;
 }
 

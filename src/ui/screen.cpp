@@ -82,7 +82,7 @@ void Screen::setValue(std::string_view widget, float value) {
 }
 
 Timer& Screen::timer(std::string_view name) {
-  auto it = std::ranges::find(timers_, name, &Timer::name);
+  auto it = std::find_if(timers_.begin(), timers_.end(), [&](const Timer& t) { return t.name() == name; });
   if (it == timers_.end())
     throw std::logic_error("no timer " + std::string(name));
   return *it;

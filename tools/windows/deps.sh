@@ -13,7 +13,7 @@ toolchain=$PWD/cmake/mingw-w64.cmake
 sources=(libsdl2:libsdl2-dev libsdl2-image:libsdl2-image-dev freetype:libfreetype-dev
   libsdl2-ttf:libsdl2-ttf-dev)
 
-version_of() { dpkg-query -W -f='${Version}' "$1"; }
+source tools/debian_sources.sh
 key=""
 for s in "${sources[@]}"; do key+="-${s%%:*}_$(version_of "${s#*:}")"; done
 cache_root=${VARGO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}}
@@ -26,29 +26,6 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 log() { echo "deps: $*" >&2; }
-
-# A private apt configuration whose sources are the machine's own, as deb-src: the system's files are
-# only read.
-apt_private() {
-  local etc=$work/apt/sources.list.d
-  mkdir -p "$etc" "$work/apt/state/lists/partial" "$work/apt/cache/archives/partial"
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$f" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$f" >>"$etc/machine.list"
-  done
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$etc/$(basename "$f")"
-  done
-  apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$etc"
-    -o "Dir::State=$work/apt/state" -o "Dir::Cache=$work/apt/cache" -o APT::Sandbox::User=root)
-  log "reading the source indexes"
-  apt-get "${apt_options[@]}" -qq update
-}
-
-fetch() { # source package, version -> unpacked folder
-  (cd "$work/src" && apt-get "${apt_options[@]}" -qq source --only-source "$1=$2" >/dev/null 2>&1)
-  find "$work/src" -maxdepth 1 -mindepth 1 -type d -name "$1-*" -o -maxdepth 1 -type d -name "${1#lib}-*" |
-    head -1
-}
 
 build() { # source folder, cmake options...
   local src=$1
@@ -69,13 +46,13 @@ options_freetype=(-DFT_REQUIRE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON
   -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON)
 options_libsdl2_ttf=(-DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF)
 
-apt_private
+apt_private "$work"
 mkdir -p "$work/src" "$prefix"
 for s in "${sources[@]}"; do
   package=${s%%:*}
   version=$(version_of "${s#*:}")
   log "building $package $version for win64"
-  src=$(fetch "$package" "$version")
+  src=$(fetch_source "$work/src" "$package" "$version")
   [ -n "$src" ] || { log "apt-get source $package=$version found nothing"; exit 1; }
   options=options_${package//-/_}[@]
   build "$src" "${!options}"

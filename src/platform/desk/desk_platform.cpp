@@ -135,7 +135,7 @@ std::optional<InputEvent> DeskPlatform::waitEvent(std::optional<std::uint32_t> t
 void DeskPlatform::damage(const ui::Rect& area) {
   const ui::Rect r = intersection(area, {0, 0, windows_.desk().width, windows_.desk().height});
   const auto covers = [&r](const ui::Rect& d) { return intersection(d, r) == r; };
-  if (!r.empty() && std::ranges::none_of(damaged_, covers))
+  if (!r.empty() && std::none_of(damaged_.begin(), damaged_.end(), covers))
     damaged_.push_back(r);
 }
 

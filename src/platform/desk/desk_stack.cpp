@@ -26,7 +26,8 @@ void DeskStack::close(WindowId id) {
 }
 
 void DeskStack::raise(WindowId id) {
-  const auto it = std::ranges::find(windows_, id, &Window::id);
+  const auto it =
+      std::find_if(windows_.begin(), windows_.end(), [id](const Window& w) { return w.id == id; });
   if (it == windows_.end())
     return;
   it->shown = true;
@@ -49,7 +50,8 @@ Canvas DeskStack::canvas(WindowId id) {
 }
 
 DeskStack::Window* DeskStack::find(WindowId id) {
-  const auto it = std::ranges::find(windows_, id, &Window::id);
+  const auto it =
+      std::find_if(windows_.begin(), windows_.end(), [id](const Window& w) { return w.id == id; });
   return it == windows_.end() ? nullptr : &*it;
 }
 
@@ -58,8 +60,8 @@ const DeskStack::Window* DeskStack::find(WindowId id) const {
 }
 
 const DeskStack::Window* DeskStack::at(ui::Point p) const {
-  const auto front = std::ranges::find_if(windows_.rbegin(), windows_.rend(),
-                                          [p](const Window& w) { return w.shown && w.place.contains(p); });
+  const auto front = std::find_if(windows_.rbegin(), windows_.rend(),
+                                  [p](const Window& w) { return w.shown && w.place.contains(p); });
   return front == windows_.rend() ? nullptr : &*front;
 }
 

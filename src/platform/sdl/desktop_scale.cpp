@@ -4,8 +4,10 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
+#include <string>
 
 namespace vargo::platform {
 
@@ -89,9 +91,10 @@ std::optional<double> xftDpi(std::string_view resources) {
       continue;
     line.remove_prefix(kName.size());
     line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+    std::istringstream value{std::string(line)};
+    value.imbue(std::locale::classic());
     double dpi = 0;
-    const auto [rest, error] = std::from_chars(line.data(), line.data() + line.size(), dpi);
-    if (error == std::errc())
+    if (value >> dpi)
       return dpi;
   }
   return std::nullopt;

@@ -30,7 +30,9 @@ SDL_Window* windowOf(WindowId id) {
   return SDL_GetWindowFromID(id);
 }
 
-std::optional<InputEvent> translate(const SDL_Event& e) {
+}  // namespace
+
+std::optional<InputEvent> translateEvent(const SDL_Event& e) {
   switch (e.type) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -53,8 +55,6 @@ std::optional<InputEvent> translate(const SDL_Event& e) {
       return std::nullopt;
   }
 }
-
-}  // namespace
 
 SdlPlatform::Video::Video() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
@@ -186,29 +186,6 @@ void SdlPlatform::messageBox(std::string_view title, std::string_view text) {
     // Neither zenity nor X core fonts: say so, and give the text where it can still be read.
     std::fprintf(stderr, "vargo: cannot show the message box (%s)\n%s:\n%s\n", error.c_str(), t.c_str(),
                  m.c_str());
-  }
-}
-
-std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> timeoutMs) {
-  const Uint64 start = SDL_GetTicks64();
-  for (;;) {
-    const std::optional<std::uint32_t> audioMs = audio_->msUntilIdle();
-    std::optional<std::uint32_t> waitMs;
-    if (timeoutMs) {
-      const Uint64 elapsed = SDL_GetTicks64() - start;
-      if (elapsed >= *timeoutMs)
-        return std::nullopt;
-      waitMs = static_cast<std::uint32_t>(*timeoutMs - elapsed);
-    }
-    if (audioMs)
-      waitMs = waitMs ? std::min(*waitMs, *audioMs) : *audioMs;
-    SDL_Event e;
-    const int got = waitMs ? SDL_WaitEventTimeout(&e, static_cast<int>(*waitMs)) : SDL_WaitEvent(&e);
-    audio_->closeWhenIdle();
-    if (got == 0)
-      continue;  // a timeout: the loop above decides whether the caller's wait is over
-    if (auto event = translate(e))
-      return event;
   }
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window system on SDL2: real borderless top-level windows, the mouse, cursors, the message box, an
-// event wait that sleeps until input or a deadline, and a queued audio device.
+// event wait that sleeps until input or a deadline (sdl_event_wait_*.cpp: the browser never waits), and
+// a queued audio device.
 
 #include <memory>
 #include <optional>
@@ -14,6 +15,8 @@
 #include "platform/sdl/window_canvas.h"
 #include "platform/sound_output.h"
 
+union SDL_Event;
+
 namespace vargo::platform {
 
 class SdlAudio;
@@ -23,6 +26,9 @@ class NoDisplay : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// The game's input event for an SDL event; nothing for those the game does not take.
+std::optional<InputEvent> translateEvent(const SDL_Event& e);
 
 class SdlPlatform final : public Platform {
  public:

@@ -1,0 +1,39 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# vargo for the browser: vargo.js and vargo.wasm with the sounds and the fonts preloaded (vargo.data), the
+# pictures at scales 2 to 4 in one package each (images-<k>x.data, loaded by the page for the scale it
+# picks) and the page itself, all in the folder site/ of the build.
+include(cmake/ShippedFonts.cmake)
+set(site ${CMAKE_BINARY_DIR}/site)
+set(VARGO_VERSION ${PROJECT_VERSION})
+
+add_executable(vargo src/app/main_web.cpp)
+target_link_libraries(vargo PRIVATE vargo_app)
+set_target_properties(vargo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
+# SDL opens the audio through the JavaScript helpers the file names (their names begin with a dollar sign,
+# which no command line keeps whole); without them opening it throws.
+target_link_options(vargo PRIVATE
+  -sENVIRONMENT=web
+  -sALLOW_MEMORY_GROWTH=1
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_SOURCE_DIR}/packaging/web/sdl_audio_functions.txt
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data"
+  "SHELL:--preload-file ${CMAKE_BINARY_DIR}/fonts@/fonts")
+set_property(TARGET vargo APPEND PROPERTY LINK_DEPENDS ${VARGO_SHIPPED_FONTS}
+             ${CMAKE_SOURCE_DIR}/packaging/web/sdl_audio_functions.txt)
+
+set(packager /usr/share/emscripten/tools/file_packager.py)
+set(image_packages)
+foreach(k IN LISTS VARGO_RASTER_SCALES)
+  set(package ${site}/images-${k}x)
+  add_custom_command(
+    OUTPUT ${package}.data ${package}.js
+    COMMAND python3 ${packager} ${package}.data --preload ${CMAKE_BINARY_DIR}/images/${k}x@/images/${k}x
+            --js-output=${package}.js
+    DEPENDS ${scaled_pngs}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    COMMENT "Packing the pictures at ${k}x for the page"
+    VERBATIM)
+  list(APPEND image_packages ${package}.data)
+endforeach()
+
+configure_file(${CMAKE_SOURCE_DIR}/packaging/web/index.html ${site}/index.html @ONLY)
+add_custom_target(vargo_web_images ALL DEPENDS ${image_packages})

@@ -1,0 +1,27 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the scripts that build libraries from Debian's own sources for another platform.
+
+version_of() { dpkg-query -W -f='${Version}' "$1"; }
+
+# A private apt configuration under a work folder whose sources are the machine's own, as deb-src: the
+# system's files are only read. Sets apt_options for fetch_source.
+apt_private() { # work folder
+  local etc=$1/apt/sources.list.d
+  mkdir -p "$etc" "$1/apt/state/lists/partial" "$1/apt/cache/archives/partial"
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$f" >>"$etc/machine.list"
+  done
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$etc/$(basename "$f")"
+  done
+  apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$etc"
+    -o "Dir::State=$1/apt/state" -o "Dir::Cache=$1/apt/cache" -o APT::Sandbox::User=root)
+  echo "deps: reading the source indexes" >&2
+  apt-get "${apt_options[@]}" -qq update
+}
+
+fetch_source() { # folder, source package, version -> the unpacked source folder
+  (cd "$1" && apt-get "${apt_options[@]}" -qq source --only-source "$2=$3" >/dev/null 2>&1)
+  find "$1" -maxdepth 1 -mindepth 1 -type d -name "$2-*" -o -maxdepth 1 -type d -name "${2#lib}-*" |
+    head -1
+}
