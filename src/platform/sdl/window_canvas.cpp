@@ -26,7 +26,7 @@ Canvas WindowCanvases::canvas(SDL_Window* window, WindowId id) {
       int width = 0;
       int height = 0;
       SDL_GetWindowSize(window, &width, &height);
-      painted.own.reset(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+      painted.own.reset(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888));
     }
     target = painted.own.get();
   }
