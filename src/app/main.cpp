@@ -10,9 +10,11 @@
 #include "app/command_line.h"
 #include "app/error_output.h"
 #include "app/event_loop.h"
+#include "app/language_choice.h"
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
+#include "lang/user_locale.h"
 #include "media/sound.h"
 #include "names/screen_names.h"
 #include "platform/sdl/desktop_scale.h"
@@ -40,6 +42,9 @@ int main(int argc, char* argv[]) {
     return *status;
   if (const auto status = app::readEnvironment(std::getenv(app::kScaleVariable), settings, std::cerr))
     return *status;
+  if (const auto status = app::readLanguageVariable(std::getenv(app::kLanguageVariable), settings, std::cerr))
+    return *status;
+  const lang::Language language = app::chosenLanguage(settings, lang::userLocale());
   try {
     platform::SdlPlatform platform;
     ui::SteadyClock clock;
@@ -49,7 +54,8 @@ int main(int argc, char* argv[]) {
                                    : app::fittedScale(platform::desktopScale(), platform::usableDesktop(),
                                                       app::largestWindow(app::screenKinds()));
     const media::Scale scale = app::playableScale(asked);
-    app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
+    app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale,
+                                 lang::translationOf(language));
     registry.show(names::menu);  // presents the menu's first frame
     traceFirstFrame();
     app::runEventLoop(registry, platform, clock);

@@ -15,9 +15,12 @@
 namespace vargo::media {
 
 std::span<const unsigned char> findEmbeddedImage(std::string_view name) {
-  const auto images = embeddedImages();
-  auto it = std::ranges::find(images, name, &EmbeddedImage::name);
-  return it == images.end() ? std::span<const unsigned char>{} : it->png;
+  for (const auto images : {embeddedImages(), embeddedEnglishImages()}) {
+    auto it = std::ranges::find(images, name, &EmbeddedImage::name);
+    if (it != images.end())
+      return it->png;
+  }
+  return {};
 }
 
 std::filesystem::path rasterFolder(Scale scale) {
