@@ -61,13 +61,22 @@ Found next(std::string_view svg, std::size_t from) {
   return {content, close, std::string(svg.substr(content, close - content)), false};
 }
 
-// An outlined word written anew: one <text> for each <path> of the group, with the path's paint.
+// An attribute of the group, or the default when it has none.
+std::string attributeOr(std::string_view tag, std::string_view name, std::string_view otherwise) {
+  const std::string value = attribute(tag, name);
+  return value.empty() ? std::string(otherwise) : value;
+}
+
+// An outlined word written anew: one <text> for each <path> of the group, with the path's paint, in the
+// group's face (DejaVu Sans Bold unless data-word-family, -weight or -style say otherwise).
 std::string rewritten(std::string_view group, const std::string& word) {
   const std::string_view open = group.substr(0, group.find('>') + 1);
   const std::string where = " x=\"" + attribute(open, "data-word-x") + "\" y=\"" +
                             attribute(open, "data-word-y") + "\" font-size=\"" +
-                            attribute(open, "data-word-size") +
-                            "\" font-family=\"DejaVu Sans\" font-weight=\"bold\" text-anchor=\"middle\"";
+                            attribute(open, "data-word-size") + "\" font-family=\"" +
+                            attributeOr(open, "data-word-family", "DejaVu Sans") + "\" font-weight=\"" +
+                            attributeOr(open, "data-word-weight", "bold") + "\" font-style=\"" +
+                            attributeOr(open, "data-word-style", "normal") + "\" text-anchor=\"middle\"";
   std::string out = "<g>";
   for (auto path = group.find("<path"); path != std::string_view::npos;
        path = group.find("<path", path + 1)) {

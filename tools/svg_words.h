@@ -2,7 +2,8 @@
 #pragma once
 // The words a picture carries, and the same picture with other words. A word is the content of a <text>
 // element, or a group of outlines marked with data-word="..." and the place and size to write it
-// instead: data-word-x, data-word-y (the middle of its baseline) and data-word-size.
+// instead: data-word-x, data-word-y (the middle of its baseline) and data-word-size, and its face when it is
+// not DejaVu Sans Bold: data-word-family, data-word-weight, data-word-style.
 
 #include <functional>
 #include <string>
