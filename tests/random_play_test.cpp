@@ -316,7 +316,7 @@ class CheckedGame {
   }
 
   // A press on an enabled screen remembers the widget under it; the release over the same widget clicks it.
-  // After a press on the surface, a widget that came up since does not take the release.
+  // A widget that came up since the press does not take the release.
   Meaning understand(const Event& e, const GameState& before) {
     Meaning m;
     m.ends = e.action == Action::Quit;
@@ -356,11 +356,11 @@ class CheckedGame {
       shown.push_back(w.visible);
     return shown;
   }
-  // The topmost widget under p, leaving out those that came up after a press on the surface.
+  // The topmost widget under p, leaving out those that came up after the press.
   static std::optional<std::size_t> releasedOn(const ui::Screen& screen, ui::Point p, const Press& press) {
     for (std::size_t i : screen.stacking()) {
       const ui::Widget& w = screen.widgets()[i];
-      if (w.visible && (press.widget || press.shown[i]) && w.def->rect.contains(p))
+      if (w.visible && press.shown[i] && w.def->rect.contains(p))
         return i;
     }
     return std::nullopt;

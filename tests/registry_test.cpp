@@ -116,17 +116,30 @@ TEST(Registry, AClickIsAPressAndAReleaseOverTheSameWidget) {
   EXPECT_EQ(h.caption("level1", "Label1"), "9");
 }
 
-TEST(Registry, APressOnTheSurfaceIsAMissThereWhenAGunmanComesUpBeforeTheRelease) {
-  Harness h;
-  h.show("level1");
-  h.press("level1", 300, 100, true);  // the surface, where Picture3 comes up after Timer2
-  h.advance(3800);
-  ASSERT_TRUE(h.visible("level1", "Picture3"));
-  h.press("level1", 300, 100, false);
-  EXPECT_EQ(h.caption("level1", "Label1"), "9") << "the release over the new gunman fired no cartridge";
-  EXPECT_EQ(h.sound.played.size(), 1U) << "no shot sound was played";
-  EXPECT_EQ(h.caption("level1", "Label2"), "0") << "a shot aimed at the surface scored a hit";
-  EXPECT_TRUE(h.visible("level1", "Picture3"));
+// The scene is the surface and the two invisible image areas: a press on any of them is a miss where it
+// was aimed, whatever comes up under the pointer before the release.
+TEST(Registry, APressOnTheSceneIsAMissThereWhenAGunmanComesUpBeforeTheRelease) {
+  struct Case {
+    const char* on;
+    ui::Point at;
+    const char* gunman;
+    ui::Millis upAfter;
+  };
+  for (const Case c :
+       {Case{"the surface", {300, 100}, "Picture3", 3800}, Case{"Image1", {40, 120}, "Picture4", 2600},
+        Case{"Image2", {540, 100}, "Picture5", 4000}}) {
+    SCOPED_TRACE(c.on);
+    Harness h;
+    h.show("level1");
+    h.press("level1", c.at.x, c.at.y, true);
+    h.advance(c.upAfter);
+    ASSERT_TRUE(h.visible("level1", c.gunman));
+    h.press("level1", c.at.x, c.at.y, false);
+    EXPECT_EQ(h.caption("level1", "Label1"), "9") << "the release over the new gunman fired no cartridge";
+    EXPECT_EQ(h.sound.played.size(), 1U) << "no shot sound was played";
+    EXPECT_EQ(h.caption("level1", "Label2"), "0") << "a shot aimed at the scene scored a hit";
+    EXPECT_TRUE(h.visible("level1", c.gunman));
+  }
 }
 
 TEST(Registry, AScreenLoadedAgainStartsFromItsDefinition) {

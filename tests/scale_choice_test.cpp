@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
@@ -13,8 +14,43 @@
 namespace vargo {
 namespace {
 
-TEST(ScaleChoice, TheLargestWindowIsTheArticle) {
-  EXPECT_EQ(app::largestWindow(app::screenKinds()), (ui::Size{845, 733}));
+// The article, 845 x 733 at 98, 12, reaches farthest.
+TEST(ScaleChoice, TheWindowsReachAsFarAsTheArticleAtItsPlace) {
+  EXPECT_EQ(app::windowsExtent(app::screenKinds()), (ui::Size{98 + 845, 12 + 733}));
+}
+
+TEST(ScaleChoice, AnAskedScaleThatDoesNotFitIsLoweredToTheLargestThatDoes) {
+  const ui::Size extent{943, 745};
+  EXPECT_EQ(app::askedScale(4, ui::Size{1920, 1080}, extent).k, 1);
+  EXPECT_EQ(app::askedScale(3, ui::Size{3840, 2160}, extent).k, 2);
+  EXPECT_EQ(app::askedScale(3, ui::Size{3840, 2235}, extent).k, 3);
+  EXPECT_EQ(app::askedScale(4, std::nullopt, extent).k, 4);
+}
+
+// Two monitors side by side, the right one primary and with a panel at its top.
+TEST(ScaleChoice, WindowsStandOnTheMonitorThatHoldsThePointer) {
+  const platform::Monitor left{{0, 0, 1920, 1080}, false};
+  const platform::Monitor right{{1920, 0, 1920, 1080}, true};
+  const std::vector monitors{left, right};
+  EXPECT_EQ(platform::monitorAt(monitors, ui::Point{100, 100})->bounds, left.bounds);
+  EXPECT_EQ(platform::monitorAt(monitors, ui::Point{1920, 540})->bounds, right.bounds);
+  EXPECT_EQ(platform::monitorAt(monitors, std::nullopt)->bounds, right.bounds) << "the primary one";
+  EXPECT_EQ(platform::monitorAt(monitors, ui::Point{-5, 2000})->bounds, right.bounds) << "the primary one";
+  EXPECT_FALSE(platform::monitorAt({}, ui::Point{0, 0}));
+
+  const platform::Desktop desktop{right.bounds, {1920, 30, 1920, 1050}};
+  const auto inside = [&](ui::Point at, ui::Size size) {
+    return ui::intersection(desktop.usable, {at.x, at.y, size.width, size.height}) ==
+           ui::Rect{at.x, at.y, size.width, size.height};
+  };
+  const ui::Point centred = platform::placeOn(desktop, {600, 400}, std::nullopt);
+  EXPECT_EQ(centred.x, 1920 + 660);
+  EXPECT_EQ(centred.y, 30 + 325);
+  const ui::Point placed = platform::placeOn(desktop, {845, 733}, ui::Point{98, 12});
+  EXPECT_EQ(placed.x, 1920 + 98) << "from the monitor's corner";
+  EXPECT_TRUE(inside(placed, {845, 733})) << "moved below the panel";
+  EXPECT_TRUE(inside(platform::placeOn(desktop, {845, 733}, ui::Point{1500, 900}), {845, 733}));
+  EXPECT_EQ(platform::placeOn(desktop, {4000, 2000}, std::nullopt).x, 1920) << "too large: at the corner";
 }
 
 TEST(ScaleChoice, TheDesktopsScaleIsLoweredUntilTheLargestWindowFits) {

@@ -21,6 +21,20 @@ testing::AssertionResult samePoint(ui::Point actual, ui::Point expected) {
                                      << expected.y;
 }
 
+// A device pixel belongs to the logical pixel that holds it, left and above the window too: a release just
+// outside a window's left edge is outside it at every scale.
+constexpr bool logicalPixelsHoldTheirDevicePixels() {
+  for (int k = media::Scale::kMin; k <= media::Scale::kMax; ++k) {
+    for (int v = -3 * k; v <= 3 * k; ++v) {
+      const int l = media::Scale{k}.logical({v, v}).x;
+      if (l * k > v || v >= (l + 1) * k)
+        return false;
+    }
+  }
+  return true;
+}
+static_assert(logicalPixelsHoldTheirDevicePixels());
+
 TEST(Scale, EveryWindowIsTwiceItsSizeAtTwiceItsPlace) {
   for (const ui::ScreenKind& kind : app::screenKinds()) {
     SCOPED_TRACE(kind.name);

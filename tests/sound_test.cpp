@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <new>
 #include <optional>
 #include <random>
 #include <string>
@@ -216,13 +217,63 @@ TEST_F(SoundFiles, AFileIsDecodedOnceWhileItIsUnchanged) {
   write("shot.wav", wavOf(kCd, 441, -0.5F));  // other samples, the same size
   fs::last_write_time(path, stamp);
   play(path);
+  fs::last_write_time(path, stamp + std::chrono::seconds(2));
+  play(path);
   write("shot.wav", wavOf(kCd, 882, 0.5F));
   const auto sounds = play(path);
-  ASSERT_EQ(sounds.size(), 3U);
+  ASSERT_EQ(sounds.size(), 4U);
   EXPECT_EQ(sounds[1], sounds[0]) << "a file of the same size and time is not read again";
-  EXPECT_EQ(sounds[2].size(), 2 * sounds[0].size()) << "the changed file is what plays";
+  EXPECT_NE(sounds[2], sounds[0]) << "a file of the same size with a new time is read again";
+  EXPECT_EQ(sounds[3].size(), 2 * sounds[0].size()) << "the changed file is what plays";
   fs::remove(path);
-  EXPECT_EQ(play(path).size(), 3U) << "a file taken away plays nothing";
+  EXPECT_EQ(play(path).size(), 4U) << "a file taken away plays nothing";
+}
+
+// Only what decoded is kept: a file that gave no sound plays once it is mended, even with its old size and
+// time, and each file's cause is said once.
+TEST_F(SoundFiles, AFileThatGaveNoSoundIsTriedAgainAndSaidOnce) {
+  const Bytes good = wavOf(kCd, 441, 0.5F);
+  const std::string path = write("shot.wav", Bytes(good.size(), 0x55));
+  const auto stamp = fs::last_write_time(path);
+  const std::string missing = (dir_ / "none.wav").string();
+  ::testing::internal::CaptureStderr();
+  play(path);
+  play(path);
+  play(missing);
+  play(missing);
+  write("shot.wav", good);
+  fs::last_write_time(path, stamp);
+  const auto sounds = play(path);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(sounds.size(), 1U) << "the mended file plays";
+  EXPECT_EQ(std::ranges::count(said, '\n'), 2) << said;
+  EXPECT_NE(said.find("vargo: " + path + ": not a sound the game can play"), std::string::npos) << said;
+  EXPECT_NE(said.find("vargo: " + missing + ": no such file"), std::string::npos) << said;
+}
+
+// A failure on the sound thread, here the memory for a sound, leaves that sound silent and the game going.
+TEST_F(SoundFiles, AFailureOnTheSoundThreadLeavesThatSoundSilent) {
+  class FailingOnce final : public platform::SoundOutput {
+   public:
+    std::optional<platform::AudioFormat> format() const override { return recorded.format(); }
+    void replace(std::span<const std::uint8_t> samples) override {
+      if (failures++ == 0)
+        throw std::bad_alloc();
+      recorded.replace(samples);
+    }
+    platform::RecordedSound recorded;
+    int failures = 0;
+  } output;
+  media::Sound sound(output);
+  const std::string path = write("shot.wav", wavOf(kCd, 441, 0.5F));
+  ::testing::internal::CaptureStderr();
+  sound.playSound(path);
+  sound.waitUntilHandled();
+  sound.playSound(path);
+  sound.waitUntilHandled();
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(output.recorded.sounds().size(), 1U) << "the next shot still plays";
+  EXPECT_NE(said.find("vargo: " + path + ": cannot be played (std::bad_alloc)"), std::string::npos) << said;
 }
 
 // Shots come faster than a large sound decodes: only the newest request plays, the older ones are dropped.

@@ -16,6 +16,7 @@ namespace vargo::app {
 // What the options set for the game's run.
 struct Settings {
   std::optional<int> scale;                // the windows' whole scale factor; the desktop's own when empty
+  bool desk = false;                       // the windows stand on one window, the desk
   std::optional<lang::Language> language;  // the texts' language; the user's own when empty
 };
 

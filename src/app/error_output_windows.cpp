@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <thread>
 
 #include "app/error_output.h"
@@ -77,7 +78,30 @@ void logErrors() {
   std::atexit(finishLog);
 }
 
+// Output that someone reads: a file or pipe the caller gave, or the console the game was started from.
+bool outputRead() {
+  return redirected(STD_OUTPUT_HANDLE) || GetConsoleWindow() != nullptr;
+}
+
+std::wstring widened(std::string_view text) {
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
+                    L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
+
 }  // namespace
+
+void showOutput(std::string_view text) {
+  if (text.empty())
+    return;
+  if (outputRead()) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return;
+  }
+  MessageBoxW(nullptr, widened(text).c_str(), L"vargo", MB_OK | MB_ICONINFORMATION);
+}
 
 void routeErrorOutput() {
   if (redirected(STD_ERROR_HANDLE))

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <sstream>
 
 #include "app/command_line.h"
 #include "app/error_output.h"
@@ -15,8 +16,10 @@
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
 #include "lang/user_locale.h"
+#include "media/dialog_text.h"
 #include "media/sound.h"
 #include "names/screen_names.h"
+#include "platform/desk/desk_platform.h"
 #include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -32,33 +35,60 @@ void traceFirstFrame() {
                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
+// Plays from the main menu until the program ends, with every window on `platform`.
+void play(vargo::platform::Platform& platform, vargo::media::Sound& sound, vargo::media::Scale scale,
+          const vargo::ui::Translation& translation) {
+  using namespace vargo;
+  ui::SteadyClock clock;
+  app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale, translation);
+  registry.show(names::menu);  // presents the menu's first frame
+  traceFirstFrame();
+  app::runEventLoop(registry, platform, clock);
+}
+
+// Plays with every window standing on one window of the desktop, the desk.
+void playOnTheDesk(vargo::platform::Platform& desktop, vargo::media::Sound& sound, vargo::media::Scale scale,
+                   const vargo::ui::Translation& translation) {
+  using namespace vargo;
+  media::Fonts fonts;
+  media::DialogText words(fonts, scale);
+  platform::DeskPlatform desk(desktop, scale.k, words);
+  play(desk, sound, scale, translation);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   using namespace vargo;
   app::routeErrorOutput();
   app::Settings settings;
-  if (const auto status = app::readCommandLine(argc, argv, settings, std::cout, std::cerr))
-    return *status;
+  std::ostringstream asked;  // what --help or --version prints, shown where the player sees it
+  const auto ended = app::readCommandLine(argc, argv, settings, asked, std::cerr);
+  app::showOutput(asked.str());
+  if (ended)
+    return *ended;
   if (const auto status = app::readEnvironment(std::getenv(app::kScaleVariable), settings, std::cerr))
     return *status;
   if (const auto status = app::readLanguageVariable(std::getenv(app::kLanguageVariable), settings, std::cerr))
     return *status;
-  const lang::Language language = app::chosenLanguage(settings, lang::userLocale());
+  const ui::Translation& translation = lang::translationOf(app::chosenLanguage(settings, lang::userLocale()));
   try {
     platform::SdlPlatform platform;
-    ui::SteadyClock clock;
     media::Sound sound(platform.sound());
-    const media::Scale asked = settings.scale
-                                   ? media::Scale{*settings.scale}
-                                   : app::fittedScale(platform::desktopScale(), platform::usableDesktop(),
-                                                      app::largestWindow(app::screenKinds()));
-    const media::Scale scale = app::playableScale(asked);
-    app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale,
-                                 lang::translationOf(language));
-    registry.show(names::menu);  // presents the menu's first frame
-    traceFirstFrame();
-    app::runEventLoop(registry, platform, clock);
+    const auto desktop = platform::gameDesktop();
+    if (desktop)
+      platform.standOn(*desktop);
+    const auto usable =
+        desktop ? std::optional(ui::Size{desktop->usable.width, desktop->usable.height}) : std::nullopt;
+    const ui::Size extent =
+        settings.desk ? platform::DeskPlatform::kDesk : app::windowsExtent(app::screenKinds());
+    const media::Scale scale =
+        app::playableScale(settings.scale ? app::askedScale(*settings.scale, usable, extent)
+                                          : app::fittedScale(platform::desktopScale(), usable, extent));
+    if (settings.desk)
+      playOnTheDesk(platform, sound, scale, translation);
+    else
+      play(platform, sound, scale, translation);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo: %s\n", e.what());

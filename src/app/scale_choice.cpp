@@ -8,24 +8,35 @@
 
 namespace vargo::app {
 
-media::Scale fittedScale(int desktop, std::optional<ui::Size> usable, ui::Size largest) {
+media::Scale fittedScale(int desktop, std::optional<ui::Size> usable, ui::Size extent) {
   media::Scale scale{std::clamp(desktop, media::Scale::kMin, media::Scale::kMax)};
   const auto fits = [&] {
-    return !usable ||
-           (scale.of(largest.width) <= usable->width && scale.of(largest.height) <= usable->height);
+    return !usable || (scale.of(extent.width) <= usable->width && scale.of(extent.height) <= usable->height);
   };
   while (scale.k > media::Scale::kMin && !fits())
     --scale.k;
   return scale;
 }
 
-ui::Size largestWindow(std::span<const ui::ScreenKind> kinds) {
-  ui::Size largest;
-  for (const ui::ScreenKind& kind : kinds) {
-    largest.width = std::max(largest.width, kind.def->window.client.width);
-    largest.height = std::max(largest.height, kind.def->window.client.height);
+media::Scale askedScale(int asked, std::optional<ui::Size> usable, ui::Size extent) {
+  const media::Scale scale = fittedScale(asked, usable, extent);
+  if (scale.k < asked) {
+    std::fprintf(stderr,
+                 "vargo: the windows at scale %d do not fit on the screen (%d x %d); playing at scale %d\n",
+                 asked, usable->width, usable->height, scale.k);
   }
-  return largest;
+  return scale;
+}
+
+ui::Size windowsExtent(std::span<const ui::ScreenKind> kinds) {
+  ui::Size extent;
+  for (const ui::ScreenKind& kind : kinds) {
+    const ui::WindowDef& w = kind.def->window;
+    const ui::Point at = w.placement.centred ? ui::Point{} : w.placement.at;
+    extent.width = std::max(extent.width, at.x + w.client.width);
+    extent.height = std::max(extent.height, at.y + w.client.height);
+  }
+  return extent;
 }
 
 media::Scale playableScale(media::Scale scale) {

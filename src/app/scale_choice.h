@@ -10,12 +10,15 @@
 
 namespace vargo::app {
 
-// The scale when none is asked for: the desktop's own, at most 4, lowered until the largest window fits on
-// the usable desktop (when its size is known).
-media::Scale fittedScale(int desktop, std::optional<ui::Size> usable, ui::Size largest);
+// The scale when none is asked for: the desktop's own, at most 4, lowered until every window fits on the
+// usable desktop (when its size is known).
+media::Scale fittedScale(int desktop, std::optional<ui::Size> usable, ui::Size extent);
 
-// The widest and the tallest client area of the screens.
-ui::Size largestWindow(std::span<const ui::ScreenKind> kinds);
+// The scale asked for, lowered until every window fits on the usable desktop, after one line that says so.
+media::Scale askedScale(int asked, std::optional<ui::Size> usable, ui::Size extent);
+
+// What the screens' windows take at scale 1: a centred window its size, a placed one its place and size.
+ui::Size windowsExtent(std::span<const ui::ScreenKind> kinds);
 
 // The scale when its pictures are installed; else 1, after one line that says why.
 media::Scale playableScale(media::Scale scale);

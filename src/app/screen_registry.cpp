@@ -76,7 +76,7 @@ void ScreenRegistry::show(std::string_view kind) {
   if (!s.loaded)
     return;  // its load handler unloaded it again
   s.visible = true;
-  platform_.raiseWindow(s.loaded->window());
+  raises_.push_back(s.loaded->window());
   // Inside a handler the present waits until it has returned and the screens it unloaded are gone: a
   // screen that shows the next and unloads itself never holds its pixels beside the next one's window.
   if (running_ == 0)
@@ -247,10 +247,16 @@ void ScreenRegistry::runUntil(ui::ManualClock& clock, ui::Millis until) {
   present();
 }
 
+// Windows are raised, in the order they were shown, once their frames are painted: a new window never
+// shows what stood on the screen before it.
 void ScreenRegistry::present() {
   for (Slot& s : slots_) {
     if (s.loaded)
       s.loaded->present(fonts_);
+  }
+  for (const platform::WindowId window : std::exchange(raises_, {})) {
+    if (slotOfWindow(window) != nullptr)
+      platform_.raiseWindow(window);
   }
 }
 

@@ -94,6 +94,7 @@ class ScreenRegistry final : public ui::Host {
   Pointers pointers_;
   std::vector<Slot> slots_;
   std::vector<std::unique_ptr<LoadedScreen>> unloaded_;  // kept until the running handler has returned
+  std::vector<platform::WindowId> raises_;               // shown since the last present, in order
   std::optional<platform::MouseMove> lastMouse_;         // in logical pixels
   int running_ = 0;                                      // handlers running, one inside another
   bool ended_ = false;

@@ -11,11 +11,18 @@ namespace vargo::media {
 
 namespace fs = std::filesystem;
 
-const fs::path& installedDataFolder() {
+const fs::path& executableFolder() {
   static const fs::path folder = [] {
     const std::unique_ptr<char, decltype(&SDL_free)> base(SDL_GetBasePath(), &SDL_free);
-    return base ? (pathFromUtf8(base.get()) / VARGO_INSTALLED_DATA).lexically_normal() : fs::path();
+    return base ? pathFromUtf8(base.get()).lexically_normal() : fs::path();
   }();
+  return folder;
+}
+
+const fs::path& installedDataFolder() {
+  static const fs::path folder = executableFolder().empty()
+                                     ? fs::path()
+                                     : (executableFolder() / VARGO_INSTALLED_DATA).lexically_normal();
   return folder;
 }
 

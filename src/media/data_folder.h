@@ -8,6 +8,9 @@
 
 namespace vargo::media {
 
+// The folder of the executable; empty when its place is unknown.
+const std::filesystem::path& executableFolder();
+
 // The installed folder that holds data/: ../share/vargo beside bin/, or the executable's own folder on
 // Windows (VARGO_INSTALLED_DATA, chosen at build time). Empty when the executable's place is unknown.
 const std::filesystem::path& installedDataFolder();

@@ -23,11 +23,16 @@ std::span<const unsigned char> findEmbeddedImage(std::string_view name) {
   return {};
 }
 
+// In the working directory, the installed data folder, or beside the executable (a build tree's own).
 std::filesystem::path rasterFolder(Scale scale) {
-  const std::filesystem::path folder =
-      dataFile("images/" + std::to_string(scale.k) + "x", installedDataFolder());
-  std::error_code error;
-  return std::filesystem::is_directory(folder, error) ? folder : std::filesystem::path();
+  const std::string name = "images/" + std::to_string(scale.k) + "x";
+  for (const std::filesystem::path& folder :
+       {dataFile(name, installedDataFolder()), executableFolder() / name}) {
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error))
+      return folder;
+  }
+  return {};
 }
 
 namespace {

@@ -30,7 +30,8 @@ class Image {
   sdl::SurfacePtr surface_;
 };
 
-// The folder of the pictures at a scale above 1; empty when it is not there.
+// The folder of the pictures at a scale above 1: in the working directory, the installed data folder or
+// beside the executable (a build tree); empty when it is in none of them.
 std::filesystem::path rasterFolder(Scale scale);
 
 }  // namespace vargo::media

@@ -28,14 +28,12 @@ std::optional<Event> MouseInput::button(const Screen& screen, Point p, bool pres
   return Event{EventKind::Click, sourceName(screen, press->widget)};
 }
 
-// What the release at p lands on, as far as the click rule goes: after a press on the surface, the widgets
-// that came up since do not count.
+// What the release at p lands on, as far as the click rule goes: the widgets that came up since the press
+// do not count.
 std::optional<std::size_t> MouseInput::released(const Screen& screen, Point p, const Press& press) const {
   std::vector<bool> taking = screen.takingMouse();
-  if (!press.widget) {
-    for (std::size_t i = 0; i < taking.size(); ++i)
-      taking[i] = taking[i] && press.takingMouse[i];
-  }
+  for (std::size_t i = 0; i < taking.size(); ++i)
+    taking[i] = taking[i] && press.takingMouse[i];
   return screen.hitTest(p, taking);
 }
 

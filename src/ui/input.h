@@ -3,9 +3,9 @@
 // The mouse input of one loaded screen turned into its handlers' events. A disabled screen takes none.
 //
 // A click is the left button pressed and released over the same widget, or over the screen surface; a
-// press that starts on one and ends on another is no click of anything. One exception: a press on the
-// surface whose release lands on a widget that came up under the pointer meanwhile is a click on the
-// surface, because that is what the press was aimed at.
+// press that starts on one and ends on another is no click of anything. A widget that came up under the
+// pointer after the press never takes its release: the release counts for what lies under it among the
+// widgets that were there at the press, because that is what the press was aimed at.
 
 #include <optional>
 #include <vector>

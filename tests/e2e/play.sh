@@ -26,12 +26,15 @@ expect_placed() {
   [ "$at" = "$2" ] || fail "$1 stands at $at, not at $2"
 }
 
-# expect_centred KIND: the screen's window is centred on the desktop.
+# expect_centred KIND [ID]: the screen's window (the one found already, when given) is centred on the
+# desktop.
 expect_centred() {
-  local id size
-  id=$(wait_window "$1")
+  local id=${2:-} size at want
+  [ -n "$id" ] || id=$(wait_window "$1")
   size=$(window_size "$id")
-  expect_placed "$1" "$(((DESKTOP_WIDTH - ${size%x*}) / 2)),$(((DESKTOP_HEIGHT - ${size#*x}) / 2))"
+  at=$(window_position "$id")
+  want="$(((DESKTOP_WIDTH - ${size%x*}) / 2)),$(((DESKTOP_HEIGHT - ${size#*x}) / 2))"
+  [ "$at" = "$want" ] || fail "$1 stands at $at, not at $want"
 }
 
 # expect_painted KIND: the window comes to show a picture, not one flat colour.
@@ -132,8 +135,7 @@ road_level() {
   click level1 300 20
 
   note "the reload: its window comes up centred over the level and goes within three seconds"
-  wait_window nabíjení 2 >/dev/null
-  expect_centred nabíjení
+  expect_centred nabíjení "$(wait_window nabíjení 2)"
   wait_gone nabíjení 4
   # The shot, then the reload's own sound when it ends, all of it: a 16-bit mono WAV, played as 16-bit stereo.
   heard_out "$bytes" 2 $((($(stat -c %s "$DATA/reload.wav") - 44) * 2 * 9 / 10))

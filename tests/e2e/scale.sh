@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real game at scale 2 on a 3840 × 2160 desktop: every window twice its size, centred or at twice its
 # place, clicks at device pixels, and one shot that scores; the scale the game takes from the desktop (also
-# vargo.exe's under wine); and the bad scales it refuses.
+# vargo.exe's under wine); an asked scale too large for the screen; two monitors; and the bad scales it
+# refuses.
 #
-#   scale.sh ROAD VARGO CLOSE_REQUEST DATA_DIR IMAGES_DIR      ROAD: play | desktop | bad_values | windows_dpi
+#   scale.sh ROAD VARGO CLOSE_REQUEST DATA_DIR IMAGES_DIR
+#   ROAD: play | desktop | fit | monitors | bad_values | windows_dpi
 
 ROAD=$1
 VARGO=$2
@@ -81,15 +83,55 @@ road_play() {
   expect_exit 0
 }
 
-# Xft.dpi 288 asks for 3; the article at 3 is taller than 2160, so the game takes 2.
+# Xft.dpi 288 asks for 3; the article at 3 is taller than 2160, so the game takes 2. The working folder
+# has no pictures: the build tree's own are found beside the executable.
 road_desktop() {
   local dir
   dir=$(game_folder desktop)
-  ln -s "$IMAGES" "$dir/images"
   start_large_x
   xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.antialias:\t1\nXft.dpi:\t288')"
   start_game "$dir" SDL_AUDIODRIVER=dummy
   note "the menu at the desktop's scale, lowered to 2"
+  expect_centred Vargo1
+  click_at Vargo1 228 376 # KONEC
+  expect_exit 0
+}
+
+# --scale 3 on 3840 x 2160: the article at its place would reach below the screen, so the game plays at 2
+# and says so.
+road_fit() {
+  local dir
+  dir=$(game_folder fit)
+  ln -s "$IMAGES" "$dir/images"
+  start_large_x
+  local game=$VARGO
+  VARGO=$WORK/vargo-scaled
+  printf '#!/bin/sh\nexec %q --scale 3\n' "$game" >"$VARGO"
+  chmod +x "$VARGO"
+  start_game "$dir" SDL_AUDIODRIVER=dummy
+  expect_centred Vargo1
+  click_at Vargo1 228 244 # "O Vargo"
+  click_at About 298 542  # "Akce"
+  expect_placed akce "$((K * 98)),$((K * 12))"
+  grep -q '^vargo: the windows at scale 3 do not fit' "$dir/stderr" || fail "nothing said: $(cat "$dir/stderr")"
+  click_at akce 422 716   # OK
+  click_at About 308 664  # OK
+  click_at Vargo1 228 376 # KONEC
+  expect_exit 0
+}
+
+# Two monitors side by side on one screen, the pointer on the left one: the menu stands centred on it.
+road_monitors() {
+  local dir
+  dir=$(game_folder monitors)
+  K=1
+  DESKTOP_WIDTH=1920
+  DESKTOP_HEIGHT=1080
+  start_x 3840x1080
+  xrandr --setmonitor left 1920/508x1080/286+0+0 screen >/dev/null
+  xrandr --setmonitor right 1920/508x1080/286+1920+0 none >/dev/null
+  xdotool mousemove 300 300
+  start_game "$dir" SDL_AUDIODRIVER=dummy
   expect_centred Vargo1
   click_at Vargo1 228 376 # KONEC
   expect_exit 0
@@ -126,6 +168,8 @@ road_bad_values() {
 case $ROAD in
   play) road_play ;;
   desktop) road_desktop ;;
+  fit) road_fit ;;
+  monitors) road_monitors ;;
   windows_dpi) road_windows_dpi ;;
   bad_values) road_bad_values ;;
   *) fail "no road $ROAD" ;;

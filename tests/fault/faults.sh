@@ -178,6 +178,41 @@ case_wav_huge() {
   expect_exit 0
 }
 
+# A launcher that closes stderr: the game must not write its lines into the display's connection, which
+# would hang it. No sound device and no fonts, so that it has lines to say.
+case_stderr_closed() {
+  local dir
+  dir=$(game_folder stderr-closed)
+  printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$WORK/fonts.conf"
+  start_x
+  (cd "$dir" && exec env SDL_AUDIODRIVER=no-such-device FONTCONFIG_FILE="$WORK/fonts.conf" \
+    FONTCONFIG_PATH="$WORK" "$VARGO" >"$dir/stdout" 2>&-) &
+  GAME_PID=$!
+  wait_window Vargo1 10 >/dev/null
+  menu_quit
+  expect_exit 0
+}
+
+# A sound file within the limits whose decoding needs more memory than there is: the first shot stays
+# silent, one line says why, and the game plays on.
+case_wav_out_of_memory() {
+  local dir
+  dir=$(game_folder out-of-memory)
+  write_wav "$dir/data/vystrel.wav" 3 2 48000 32 21
+  start_x
+  ulimit -S -v 61440
+  start_heard "$dir"
+  ulimit -S -v unlimited
+  to_level1
+  shoot_level1
+  shoot_level1
+  expect_running "after shots whose sound did not fit in memory"
+  level1_exit
+  expect_exit 0
+  [ "$(grep -c '^vargo: data/vystrel.wav' "$dir/stderr")" -eq 1 ] || fail "not one line: $(cat "$dir/stderr")"
+  note "$(grep '^vargo: data/vystrel.wav' "$dir/stderr")"
+}
+
 case_no_font() {
   local dir
   dir=$(game_folder no-font)
@@ -354,7 +389,7 @@ case_close_menu_over_akce() {
 }
 
 case $CASE in
-  no_display | no_audio | no_data | no_font | wav_huge) "case_$CASE" ;;
+  no_display | no_audio | no_data | no_font | wav_huge | wav_out_of_memory | stderr_closed) "case_$CASE" ;;
   wav_missing | wav_empty | wav_truncated | wav_garbage) silent_sound_case "${CASE#wav_}" ;;
   wav_8bit | wav_stereo22k | wav_float) playing_sound_case "${CASE#wav_}" ;;
   close_* | quit_signals | display_lost) "case_$CASE" ;;

@@ -5,7 +5,7 @@
 #     whole test suite with a random play of a million events;
 #  2. plays the whole road of the game and a random play under valgrind's memcheck, which must report no
 #     error and no leak;
-#  3. plays the real game's front-end road under Xvfb with the game under
+#  3. plays the real game's scripted roads (the first level, the front end) under Xvfb with the game under
 #     memcheck, with the same demand.
 # Expects the packages of `bash tools/dev.sh test`; installs valgrind itself.
 #
@@ -57,11 +57,11 @@ log=build/release/tests/valgrind.log
 ) >"$log" 2>&1 || { cat "$log" >&2; echo "sanitizers: valgrind found faults" >&2; exit 1; }
 grep -E '^random play|ERROR SUMMARY|definitely lost|indirectly lost|PASSED' "$log"
 grep -q 'PASSED  \] 2 tests' "$log" || { cat "$log" >&2; echo "sanitizers: the valgrind run played nothing" >&2; exit 1; }
-echo "== valgrind memcheck: the real game played through its front end"
+echo "== valgrind memcheck: the real game played through its first level and its front end"
 cmake --build --preset release --target vargo close_request
 export VALGRIND_LOG=$PWD/build/release/tests/valgrind-game/vargo
 rm -rf "${VALGRIND_LOG%/*}" && mkdir -p "${VALGRIND_LOG%/*}"
-for road in front_end; do
+for road in level front_end; do
   bash tests/e2e/play.sh "$road" "$PWD/tools/ci/valgrind_game.sh" build/release/tests/fault/close_request \
     "$PWD/data" || { cat "$VALGRIND_LOG".* >&2; echo "sanitizers: the $road road failed under valgrind" >&2; exit 1; }
 done

@@ -33,7 +33,9 @@ sed -i 's/$/\r/' "$stage"/licences/*.txt
 
 rm -f "$build/$name.zip"
 (cd "$build/dist" && zip -qr9 "../$name.zip" "$name")
-makensis -V2 -DVERSION="$version" -DSTAGE="$PWD/$stage" -DOUTFILE="$PWD/$build/vargo-$version-setup.exe" \
+bash tools/windows/nsis_files.sh "$stage" "$build/dist/files.nsh"
+makensis -V2 -DVERSION="$version" -DFILES="$PWD/$build/dist/files.nsh" -DICON="$PWD/$build/windows/vargo.ico" \
+  -DLICENCE="$PWD/$stage/licences/COPYING.txt" -DOUTFILE="$PWD/$build/vargo-$version-setup.exe" \
   packaging/windows/vargo.nsi
 echo "$build/$name.zip"
 echo "$build/vargo-$version-setup.exe"

@@ -2,6 +2,7 @@
 #include "platform/headless/headless_platform.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace vargo::platform {
 
@@ -24,13 +25,23 @@ void HeadlessPlatform::closeWindow(WindowId window) {
 }
 
 void HeadlessPlatform::raiseWindow(WindowId window) {
-  windows_.at(window).shown = true;
+  show(windows_.at(window));
   std::erase(stacking_, window);
   stacking_.push_back(window);
 }
 
 void HeadlessPlatform::setWindowShown(WindowId window, bool shown) {
-  windows_.at(window).shown = shown;
+  Window& w = windows_.at(window);
+  if (shown)
+    show(w);
+  w.shown = shown;
+}
+
+// A window shown before its first frame would show whatever stood on the screen before it.
+void HeadlessPlatform::show(Window& w) {
+  if (w.presents == 0)
+    throw std::logic_error("the window " + w.spec.title + " was shown before its first frame");
+  w.shown = true;
 }
 
 void HeadlessPlatform::setWindowIcon(WindowId window, Pixels icon) {

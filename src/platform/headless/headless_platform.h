@@ -63,6 +63,8 @@ class HeadlessPlatform final : public Platform {
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
 
  private:
+  static void show(Window& w);
+
   std::map<WindowId, Window> windows_;
   std::vector<WindowId> stacking_;
   std::deque<InputEvent> queue_;

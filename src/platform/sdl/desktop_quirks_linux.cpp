@@ -2,7 +2,6 @@
 #include <SDL.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
-#include <dlfcn.h>
 #include <malloc.h>
 #include <pthread.h>
 #include <signal.h>
@@ -12,18 +11,11 @@
 #include <cstdio>
 
 #include "platform/sdl/desktop_quirks.h"
+#include "platform/sdl/loaded_symbol.h"
 
 namespace vargo::platform {
 
 namespace {
-
-// Looks a function up in a library that SDL loads too, and keeps the library loaded. Nothing when the
-// library is not installed.
-template <typename Function>
-Function symbolOf(const char* library, const char* name) {
-  void* handle = dlopen(library, RTLD_LAZY);
-  return handle == nullptr ? nullptr : reinterpret_cast<Function>(dlsym(handle, name));
-}
 
 // SDL wakes its own event wait by sending a message to one of the game's windows over a second X
 // connection. When a handler closes that window at once (a screen that moves the player on), the X server

@@ -3,16 +3,73 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace vargo::platform {
 
-std::optional<ui::Size> usableDesktop() {
-  SDL_Rect bounds;
-  if (SDL_GetDisplayUsableBounds(0, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0)
+namespace {
+
+std::vector<Monitor> sdlDisplays() {
+  std::vector<Monitor> displays;
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect b;
+    if (SDL_GetDisplayBounds(i, &b) == 0)
+      displays.push_back({{b.x, b.y, b.w, b.h}, i == 0});
+  }
+  return displays;
+}
+
+// The usable part of SDL's display that holds the monitor's centre, within the monitor.
+ui::Rect usablePart(const ui::Rect& monitor) {
+  const SDL_Point centre{monitor.x + monitor.width / 2, monitor.y + monitor.height / 2};
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect b;
+    SDL_Rect u;
+    if (SDL_GetDisplayBounds(i, &b) == 0 && SDL_PointInRect(&centre, &b) &&
+        SDL_GetDisplayUsableBounds(i, &u) == 0) {
+      const ui::Rect usable = ui::intersection(monitor, {u.x, u.y, u.w, u.h});
+      return usable.empty() ? monitor : usable;
+    }
+  }
+  return monitor;
+}
+
+}  // namespace
+
+std::optional<Monitor> monitorAt(std::span<const Monitor> monitors, std::optional<ui::Point> pointer) {
+  const auto holding = std::find_if(monitors.begin(), monitors.end(),
+                                    [&](const Monitor& m) { return pointer && m.bounds.contains(*pointer); });
+  if (holding != monitors.end())
+    return *holding;
+  const auto primary =
+      std::find_if(monitors.begin(), monitors.end(), [](const Monitor& m) { return m.primary; });
+  if (primary != monitors.end())
+    return *primary;
+  return monitors.empty() ? std::nullopt : std::optional(monitors.front());
+}
+
+std::optional<Desktop> gameDesktop() {
+  std::vector<Monitor> monitors = systemMonitors();
+  if (monitors.empty())
+    monitors = sdlDisplays();
+  int x = 0;
+  int y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  const auto monitor = monitorAt(monitors, ui::Point{x, y});
+  if (!monitor || monitor->bounds.empty())
     return std::nullopt;
-  return ui::Size{bounds.w, bounds.h};
+  return Desktop{monitor->bounds, usablePart(monitor->bounds)};
+}
+
+ui::Point placeOn(const Desktop& desktop, ui::Size size, std::optional<ui::Point> position) {
+  const ui::Rect& u = desktop.usable;
+  const ui::Point wanted =
+      position ? ui::Point{desktop.monitor.x + position->x, desktop.monitor.y + position->y}
+               : ui::Point{u.x + (u.width - size.width) / 2, u.y + (u.height - size.height) / 2};
+  return {std::max(u.x, std::min(wanted.x, u.right() - size.width)),
+          std::max(u.y, std::min(wanted.y, u.bottom() - size.height))};
 }
 
 int scaleOfDpi(double dpi) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <X11/Xlib.h>
-#include <dlfcn.h>
+#include <X11/extensions/Xrandr.h>
 
 #include <charconv>
 #include <cstdlib>
@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/sdl/desktop_scale.h"
+#include "platform/sdl/loaded_symbol.h"
 
 namespace vargo::platform {
 
@@ -25,32 +26,74 @@ std::optional<int> gdkScale() {
   return k;
 }
 
-// The X resource database of the display, read through the Xlib that SDL loads too; empty without one.
-std::string xResources() {
-  void* xlib = dlopen("libX11.so.6", RTLD_LAZY);
-  if (xlib == nullptr)
+// A connection of its own to the display, through the Xlib that SDL loads; none without a display.
+class XConnection {
+ public:
+  XConnection() {
+    const auto open = symbolOf<Display* (*)(const char*)>("libX11.so.6", "XOpenDisplay");
+    close_ = symbolOf<int (*)(Display*)>("libX11.so.6", "XCloseDisplay");
+    display_ = open != nullptr && close_ != nullptr ? open(nullptr) : nullptr;
+  }
+  ~XConnection() {
+    if (display_ != nullptr)
+      close_(display_);
+  }
+  XConnection(const XConnection&) = delete;
+  XConnection& operator=(const XConnection&) = delete;
+  Display* display() const { return display_; }
+
+ private:
+  int (*close_)(Display*) = nullptr;
+  Display* display_ = nullptr;
+};
+
+// The X resource database of the display; empty without one.
+std::string xResources(Display* display) {
+  const auto resources = symbolOf<char* (*)(Display*)>("libX11.so.6", "XResourceManagerString");
+  const char* text = resources != nullptr ? resources(display) : nullptr;
+  return text == nullptr ? "" : text;
+}
+
+std::vector<Monitor> xMonitors(Display* display) {
+  const auto get =
+      symbolOf<XRRMonitorInfo* (*)(Display*, Window, Bool, int*)>("libXrandr.so.2", "XRRGetMonitors");
+  const auto release = symbolOf<void (*)(XRRMonitorInfo*)>("libXrandr.so.2", "XRRFreeMonitors");
+  if (get == nullptr || release == nullptr)
     return {};
-  using Open = Display* (*)(const char*);
-  using Resources = char* (*)(Display*);
-  using Close = int (*)(Display*);
-  const auto open = reinterpret_cast<Open>(dlsym(xlib, "XOpenDisplay"));
-  const auto resources = reinterpret_cast<Resources>(dlsym(xlib, "XResourceManagerString"));
-  const auto close = reinterpret_cast<Close>(dlsym(xlib, "XCloseDisplay"));
-  Display* display = open != nullptr && resources != nullptr && close != nullptr ? open(nullptr) : nullptr;
-  if (display == nullptr)
-    return {};
-  const char* text = resources(display);
-  std::string copy = text == nullptr ? "" : text;
-  close(display);
-  return copy;
+  int count = 0;
+  XRRMonitorInfo* info = get(display, DefaultRootWindow(display), True, &count);
+  std::vector<Monitor> monitors;
+  for (int i = 0; info != nullptr && i < count; ++i)
+    monitors.push_back({{info[i].x, info[i].y, info[i].width, info[i].height}, info[i].primary != 0});
+  if (info != nullptr)
+    release(info);
+  return monitors;
+}
+
+// What the game asks the display, read once over one connection: each connection costs the start.
+struct XFacts {
+  std::string resources;
+  std::vector<Monitor> monitors;
+};
+
+const XFacts& xFacts() {
+  static const XFacts facts = [] {
+    const XConnection x;
+    return x.display() == nullptr ? XFacts{} : XFacts{xResources(x.display()), xMonitors(x.display())};
+  }();
+  return facts;
 }
 
 }  // namespace
 
+std::vector<Monitor> systemMonitors() {
+  return xFacts().monitors;
+}
+
 int desktopScale() {
   if (const auto k = gdkScale())
     return *k;
-  const auto dpi = xftDpi(xResources());
+  const auto dpi = xftDpi(xFacts().resources);
   return dpi ? scaleOfDpi(*dpi) : 1;
 }
 

@@ -79,17 +79,16 @@ SdlPlatform::Video::~Video() {
   SDL_Quit();
 }
 
-SdlPlatform::SdlPlatform()
-    : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
-      sizeAll_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL)),
-      audio_(std::make_unique<SdlAudio>()) {}
+SdlPlatform::SdlPlatform() : audio_(std::make_unique<SdlAudio>()) {}
 
 SdlPlatform::~SdlPlatform() = default;
 
 WindowId SdlPlatform::openWindow(const WindowSpec& spec) {
-  const int x = spec.position ? spec.position->x : SDL_WINDOWPOS_CENTERED;
-  const int y = spec.position ? spec.position->y : SDL_WINDOWPOS_CENTERED;
-  SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), x, y, spec.client.width, spec.client.height,
+  ui::Point at{spec.position ? spec.position->x : int{SDL_WINDOWPOS_CENTERED},
+               spec.position ? spec.position->y : int{SDL_WINDOWPOS_CENTERED}};
+  if (desktop_)
+    at = placeOn(*desktop_, spec.client, spec.position);
+  SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), at.x, at.y, spec.client.width, spec.client.height,
                                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
   if (window == nullptr)
     throw NoDisplay(std::string("cannot open a window (") + SDL_GetError() + ")");
@@ -104,14 +103,23 @@ void SdlPlatform::closeWindow(WindowId window) {
 
 void SdlPlatform::raiseWindow(WindowId window) {
   if (SDL_Window* w = windowOf(window)) {
-    SDL_ShowWindow(w);
+    show(w, window);
     SDL_RaiseWindow(w);
   }
 }
 
 void SdlPlatform::setWindowShown(WindowId window, bool shown) {
   if (SDL_Window* w = windowOf(window))
-    shown ? SDL_ShowWindow(w) : SDL_HideWindow(w);
+    shown ? show(w, window) : SDL_HideWindow(w);
+}
+
+// SDL maps a window and waits until it is; a frame presented while it was not mapped is presented again,
+// so that the window shows it from its first moment on the screen.
+void SdlPlatform::show(SDL_Window* w, WindowId window) {
+  const bool hidden = (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) == 0;
+  SDL_ShowWindow(w);
+  if (hidden)
+    canvases_.presentAgain(w, window);
 }
 
 void SdlPlatform::setWindowIcon(WindowId window, Pixels icon) {
@@ -140,13 +148,22 @@ CursorId SdlPlatform::createCursor(Pixels image, ui::Point hotSpot) {
 }
 
 void SdlPlatform::setCursor(SystemCursor cursor) {
-  select(cursor == SystemCursor::SizeAll ? sizeAll_.get() : arrow_.get());
+  select(systemCursor(cursor));
 }
 
 // A cursor SDL could not make shows the arrow.
 void SdlPlatform::setCursor(CursorId cursor) {
   SDL_Cursor* c = cursor >= 1 && cursor <= cursors_.size() ? cursors_[cursor - 1].get() : nullptr;
-  select(c != nullptr ? c : arrow_.get());
+  select(c != nullptr ? c : systemCursor(SystemCursor::Arrow));
+}
+
+// The system's cursors are read from its cursor theme when first shown, not on the way to the first frame.
+SDL_Cursor* SdlPlatform::systemCursor(SystemCursor cursor) {
+  const bool sizeAll = cursor == SystemCursor::SizeAll;
+  sdl::CursorPtr& made = sizeAll ? sizeAll_ : arrow_;
+  if (!made)
+    made.reset(SDL_CreateSystemCursor(sizeAll ? SDL_SYSTEM_CURSOR_SIZEALL : SDL_SYSTEM_CURSOR_ARROW));
+  return made.get();
 }
 
 void SdlPlatform::select(SDL_Cursor* cursor) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_ptrs.h"
 #include "platform/sdl/window_canvas.h"
 #include "platform/sound_output.h"
@@ -44,6 +45,9 @@ class SdlPlatform final : public Platform {
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
   // The sound output, which lives as long as the platform.
   SoundOutput& sound();
+  // The part of the desktop that windows opened from now on stand on; without it SDL centres them on its
+  // first display.
+  void standOn(const Desktop& desktop) { desktop_ = desktop; }
 
  private:
   // SDL's video subsystem: started first and shut down last, after every resource below is freed.
@@ -54,12 +58,15 @@ class SdlPlatform final : public Platform {
     Video& operator=(const Video&) = delete;
   };
   void select(SDL_Cursor* cursor);
+  SDL_Cursor* systemCursor(SystemCursor cursor);
+  void show(SDL_Window* w, WindowId window);
 
   Video video_;
-  sdl::CursorPtr arrow_;
+  sdl::CursorPtr arrow_;  // made by its first use, as is sizeAll_
   sdl::CursorPtr sizeAll_;
   std::vector<sdl::CursorPtr> cursors_;  // index CursorId - 1; empty where SDL could not make one
   SDL_Cursor* current_ = nullptr;
+  std::optional<Desktop> desktop_;
   WindowCanvases canvases_;
   std::unique_ptr<SdlAudio> audio_;  // made after SDL is up, gone before it shuts down
 };

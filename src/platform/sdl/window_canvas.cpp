@@ -54,4 +54,14 @@ void WindowCanvases::present(SDL_Window* window, WindowId id, std::span<const ui
   SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
 }
 
+void WindowCanvases::presentAgain(SDL_Window* window, WindowId id) {
+  if (!canvases_.contains(id))
+    return;
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(window, &width, &height);
+  const ui::Rect whole{0, 0, width, height};
+  present(window, id, {&whole, 1});
+}
+
 }  // namespace vargo::platform

@@ -18,6 +18,8 @@ class WindowCanvases {
  public:
   Canvas canvas(SDL_Window* window, WindowId id);
   void present(SDL_Window* window, WindowId id, std::span<const ui::Rect> areas);
+  // Presents the whole of what was painted in the window, if anything was.
+  void presentAgain(SDL_Window* window, WindowId id);
   void forget(WindowId id) { canvases_.erase(id); }
 
  private:
