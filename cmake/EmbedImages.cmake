@@ -8,46 +8,40 @@
 set(VARGO_RASTER_SCALES 2 3 4)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
-# The embedding tool runs on the machine that builds: for the browser it is built by the host's compiler.
-if(CMAKE_CROSSCOMPILING AND EMSCRIPTEN)
-  find_program(VARGO_HOST_CXX NAMES c++ g++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
-  set(vargo_embed ${CMAKE_BINARY_DIR}/host/vargo_embed)
-  add_custom_command(
-    OUTPUT ${vargo_embed}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
-    COMMAND ${VARGO_HOST_CXX} -std=c++20 -O2 -o ${vargo_embed} ${CMAKE_SOURCE_DIR}/tools/embed.cpp
-    DEPENDS ${CMAKE_SOURCE_DIR}/tools/embed.cpp
-    COMMENT "Building the embedding tool for this machine"
-    VERBATIM)
-else()
-  add_executable(vargo_embed ${CMAKE_SOURCE_DIR}/tools/embed.cpp)
-  set(vargo_embed vargo_embed)
-endif()
+vargo_host_tool(vargo_embed vargo_embed ${CMAKE_SOURCE_DIR}/tools/embed.cpp)
 
-file(GLOB image_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/images/*.svg)
-set(image_pngs)
-foreach(svg ${image_sources})
-  get_filename_component(name ${svg} NAME_WE)
-  set(png ${CMAKE_BINARY_DIR}/images/${name}.png)
-  add_custom_command(
-    OUTPUT ${png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/images
-    COMMAND ${RSVG_CONVERT} --format=png --output=${png} ${svg}
-    DEPENDS ${svg}
-    COMMENT "Rasterising ${name}.svg"
-    VERBATIM)
-  list(APPEND image_pngs ${png})
-endforeach()
+file(GLOB own_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/images/*.svg)
+# The game's own drawings and the English ones (Translations.cmake), each embedded as a table of its own.
+set(image_sources ${own_sources} ${VARGO_ENGLISH_SVGS})
 
+# Rasterises the SVGs at scale 1 and writes them as the table the function names.
+function(vargo_embed_table function output svgs)
+  set(pngs)
+  foreach(svg ${svgs})
+    get_filename_component(name ${svg} NAME_WE)
+    set(png ${CMAKE_BINARY_DIR}/images/${name}.png)
+    add_custom_command(
+      OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/images
+      COMMAND ${RSVG_CONVERT} --format=png --output=${png} ${svg}
+      DEPENDS ${svg}
+      COMMENT "Rasterising ${name}.svg"
+      VERBATIM)
+    list(APPEND pngs ${png})
+  endforeach()
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+    COMMAND ${vargo_embed} ${output} ${function} ${pngs}
+    DEPENDS ${vargo_embed} ${pngs}
+    COMMENT "Embedding ${function}"
+    VERBATIM)
+endfunction()
 set(embedded ${CMAKE_BINARY_DIR}/generated/embedded_images.cpp)
-add_custom_command(
-  OUTPUT ${embedded}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
-  COMMAND ${vargo_embed} ${embedded} ${image_pngs}
-  DEPENDS ${vargo_embed} ${image_pngs}
-  COMMENT "Embedding ${CMAKE_BINARY_DIR}/images"
-  VERBATIM)
-add_library(vargo_images STATIC ${embedded})
+set(embedded_english ${CMAKE_BINARY_DIR}/generated/embedded_english_images.cpp)
+vargo_embed_table(embeddedImages ${embedded} "${own_sources}")
+vargo_embed_table(embeddedEnglishImages ${embedded_english} "${VARGO_ENGLISH_SVGS}")
+add_library(vargo_images STATIC ${embedded} ${embedded_english})
 
 set(scaled_pngs)
 foreach(k IN LISTS VARGO_RASTER_SCALES)

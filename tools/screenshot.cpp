@@ -2,9 +2,10 @@
 // Plays the real screens through the headless window system with a manual clock and writes a PNG of one
 // screen's window, to look at what the game draws without a display.
 //
-//   vargo_screenshot [--scale K] SCREEN OUT.png [STEP...]
+//   vargo_screenshot [--scale K] [--lang cs|en] SCREEN OUT.png [STEP...]
 //
-// The game starts as it always does, with Vargo1 shown, at scale K (1 when not given); then the steps run
+// The game starts as it always does, with Vargo1 shown, at scale K (1 when not given), in the language
+// given (Czech when not); then the steps run
 // in order. Their positions are logical pixels, the same at every scale. A step is
 //   click:SCREEN:X,Y   a left click at X, Y of that screen's window
 //   move:SCREEN:X,Y    a pointer move to X, Y
@@ -26,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lang/language.h"
 #include "platform/sdl/sdl_ptrs.h"
 #include "support/harness.h"
 
@@ -95,16 +97,25 @@ void writePng(const Harness& game, std::string_view screen, const char* path) {
 int main(int argc, char** argv) {
   std::span<char*> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
   vargo::media::Scale scale;
-  if (arguments.size() >= 2 && std::string_view(arguments[0]) == "--scale") {
-    scale.k = std::clamp(number(arguments[1]), vargo::media::Scale::kMin, vargo::media::Scale::kMax);
-    arguments = arguments.subspan(2);
+  vargo::lang::Language language = vargo::lang::Language::czech;
+  bool known = true;
+  while (known && arguments.size() >= 2) {
+    const std::string_view option = arguments[0];
+    if (option == "--scale")
+      scale.k = std::clamp(number(arguments[1]), vargo::media::Scale::kMin, vargo::media::Scale::kMax);
+    else if (option == "--lang")
+      language = vargo::lang::languageNamed(arguments[1]).value_or(language);
+    else
+      known = false;
+    if (known)
+      arguments = arguments.subspan(2);
   }
   if (arguments.size() < 2) {
-    std::fprintf(stderr, "usage: vargo_screenshot [--scale K] SCREEN OUT.png [STEP...]\n");
+    std::fprintf(stderr, "usage: vargo_screenshot [--scale K] [--lang cs|en] SCREEN OUT.png [STEP...]\n");
     return 2;
   }
   try {
-    Harness game(scale);
+    Harness game(scale, vargo::lang::translationOf(language));
     game.show("Vargo1");
     runSteps(game, scale, arguments.subspan(2));
     writePng(game, arguments[0], arguments[1]);

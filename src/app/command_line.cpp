@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::string_view kVersion = VARGO_VERSION;
 
-constexpr std::string_view kAbout = "A point-and-click shooting game in five missions, in Czech.";
+constexpr std::string_view kAbout = "A point-and-click shooting game in five missions, in Czech or English.";
 
 constexpr std::string_view kLicence =
     "Copyright (C) 2026 vargo dev\n"
@@ -43,6 +43,10 @@ constexpr std::array kOptions{
            .help = "draw every window K times its size, K from 1 to 4 (default: the desktop's scale, as far "
                    "as the windows fit)",
            .apply = [](Command& c, std::string_view k) { return readScale(k, c.settings); }},
+    Option{.name = "--lang",
+           .argument = "LANG",
+           .help = "show the texts in LANG, cs (Czech) or en (English) (default: the user's language)",
+           .apply = [](Command& c, std::string_view l) { return readLanguage(l, c.settings); }},
     Option{.name = "--desk",
            .help = "stand all the windows on one window of 1024 x 768, K times as large at scale K",
            .apply = [](Command& c, std::string_view) { return standOnTheDesk(c.settings); }},
@@ -142,6 +146,23 @@ std::optional<int> readEnvironment(const char* scale, Settings& settings, std::o
   return 2;
 }
 
+std::string readLanguage(std::string_view text, Settings& settings) {
+  settings.language = lang::languageNamed(text);
+  if (settings.language)
+    return {};
+  return "the language must be cs or en, not '" + std::string(text) + "'";
+}
+
+std::optional<int> readLanguageVariable(const char* language, Settings& settings, std::ostream& err) {
+  if (language == nullptr || settings.language)
+    return std::nullopt;
+  const std::string error = readLanguage(language, settings);
+  if (error.empty())
+    return std::nullopt;
+  err << "vargo: " << kLanguageVariable << ": " << error << '\n';
+  return 2;
+}
+
 std::span<const Option> options() {
   return kOptions;
 }
@@ -190,6 +211,8 @@ std::optional<int> readCommandLine(int argc, const char* const argv[], Settings&
   }
   if (parsed.command.settings.scale)
     settings.scale = parsed.command.settings.scale;
+  if (parsed.command.settings.language)
+    settings.language = parsed.command.settings.language;
   settings.desk = settings.desk || parsed.command.settings.desk;
   return std::nullopt;
 }

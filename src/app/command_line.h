@@ -9,12 +9,15 @@
 #include <string>
 #include <string_view>
 
+#include "lang/language.h"
+
 namespace vargo::app {
 
 // What the options set for the game's run.
 struct Settings {
-  std::optional<int> scale;  // the windows' whole scale factor; the desktop's own when empty
-  bool desk = false;         // the windows stand on one window, the desk
+  std::optional<int> scale;                // the windows' whole scale factor; the desktop's own when empty
+  bool desk = false;                       // the windows stand on one window, the desk
+  std::optional<lang::Language> language;  // the texts' language; the user's own when empty
 };
 
 // The environment variable that sets the scale; --scale overrides it.
@@ -27,6 +30,17 @@ std::string readScale(std::string_view text, Settings& settings);
 // Reads the scale variable's value (nullptr when it is not set) into settings that have no scale yet.
 // Returns exit status 2 after printing one line to err when the value is bad, nothing when the game goes on.
 std::optional<int> readEnvironment(const char* scale, Settings& settings, std::ostream& err);
+
+// The environment variable that sets the language; --lang overrides it.
+inline constexpr const char* kLanguageVariable = "VARGO_LANG";
+
+// Reads a language, "cs" or "en", into settings; returns an error message for anything else, or an empty
+// string.
+std::string readLanguage(std::string_view text, Settings& settings);
+
+// Reads the language variable's value (nullptr when it is not set) into settings that have no language yet;
+// exit status 2 after one line to err for a bad value, as readEnvironment does for the scale.
+std::optional<int> readLanguageVariable(const char* language, Settings& settings, std::ostream& err);
 
 // What the command line asks the program to do.
 enum class Request { play, help, version };

@@ -21,10 +21,10 @@ platform::WindowSpec windowSpec(const ui::WindowDef& w, media::Scale scale) {
 }  // namespace
 
 LoadedScreen::LoadedScreen(const ui::ScreenDef& def, const ui::Clock& clock, platform::Platform& platform,
-                           media::Scale scale)
+                           media::Scale scale, const ui::Translation& translation)
     : platform_(platform),
       scale_(scale),
-      screen_(def, clock),
+      screen_(def, clock, translation),
       window_(platform.openWindow(windowSpec(def.window, scale))) {
   if (!def.window.icon.empty()) {
     if (const media::Image icon = media::Image::decode(def.window.icon, scale))
@@ -54,7 +54,7 @@ void LoadedScreen::present(media::Fonts& fonts) {
   if (canvas.fresh)
     dirty = {ui::clientArea(screen_.def())};
   if (!painter_)
-    painter_.emplace(screen_.def(), fonts, scale_);
+    painter_.emplace(screen_.def(), fonts, scale_, screen_.translation());
   painter_->paint(canvas, screen_, dirty);
   std::vector<ui::Rect> device;
   device.reserve(dirty.size());

@@ -18,7 +18,7 @@ class LoadedScreen {
  public:
   // Opens the screen's window, with its icon, and lays out its widgets.
   LoadedScreen(const ui::ScreenDef& def, const ui::Clock& clock, platform::Platform& platform,
-               media::Scale scale);
+               media::Scale scale, const ui::Translation& translation = {});
   LoadedScreen(const LoadedScreen&) = delete;
   LoadedScreen& operator=(const LoadedScreen&) = delete;
 

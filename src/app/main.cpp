@@ -11,9 +11,11 @@
 #include "app/command_line.h"
 #include "app/error_output.h"
 #include "app/event_loop.h"
+#include "app/language_choice.h"
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
+#include "lang/user_locale.h"
 #include "media/dialog_text.h"
 #include "media/sound.h"
 #include "names/screen_names.h"
@@ -34,23 +36,24 @@ void traceFirstFrame() {
 }
 
 // Plays from the main menu until the program ends, with every window on `platform`.
-void play(vargo::platform::Platform& platform, vargo::media::Sound& sound, vargo::media::Scale scale) {
+void play(vargo::platform::Platform& platform, vargo::media::Sound& sound, vargo::media::Scale scale,
+          const vargo::ui::Translation& translation) {
   using namespace vargo;
   ui::SteadyClock clock;
-  app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
+  app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale, translation);
   registry.show(names::menu);  // presents the menu's first frame
   traceFirstFrame();
   app::runEventLoop(registry, platform, clock);
 }
 
 // Plays with every window standing on one window of the desktop, the desk.
-void playOnTheDesk(vargo::platform::Platform& desktop, vargo::media::Sound& sound,
-                   vargo::media::Scale scale) {
+void playOnTheDesk(vargo::platform::Platform& desktop, vargo::media::Sound& sound, vargo::media::Scale scale,
+                   const vargo::ui::Translation& translation) {
   using namespace vargo;
   media::Fonts fonts;
   media::DialogText words(fonts, scale);
   platform::DeskPlatform desk(desktop, scale.k, words);
-  play(desk, sound, scale);
+  play(desk, sound, scale, translation);
 }
 
 }  // namespace
@@ -66,6 +69,9 @@ int main(int argc, char* argv[]) {
     return *ended;
   if (const auto status = app::readEnvironment(std::getenv(app::kScaleVariable), settings, std::cerr))
     return *status;
+  if (const auto status = app::readLanguageVariable(std::getenv(app::kLanguageVariable), settings, std::cerr))
+    return *status;
+  const ui::Translation& translation = lang::translationOf(app::chosenLanguage(settings, lang::userLocale()));
   try {
     platform::SdlPlatform platform;
     media::Sound sound(platform.sound());
@@ -80,9 +86,9 @@ int main(int argc, char* argv[]) {
         app::playableScale(settings.scale ? app::askedScale(*settings.scale, usable, extent)
                                           : app::fittedScale(platform::desktopScale(), usable, extent));
     if (settings.desk)
-      playOnTheDesk(platform, sound, scale);
+      playOnTheDesk(platform, sound, scale, translation);
     else
-      play(platform, sound, scale);
+      play(platform, sound, scale, translation);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo: %s\n", e.what());

@@ -27,8 +27,14 @@ class HandlerRunning {
 }  // namespace
 
 ScreenRegistry::ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::Platform& platform,
-                               media::SoundPlayer& sound, const ui::Clock& clock, media::Scale scale)
-    : platform_(platform), sound_(sound), clock_(clock), scale_(scale), pointers_(platform, scale) {
+                               media::SoundPlayer& sound, const ui::Clock& clock, media::Scale scale,
+                               const ui::Translation& translation)
+    : platform_(platform),
+      sound_(sound),
+      clock_(clock),
+      scale_(scale),
+      translation_(translation),
+      pointers_(platform, scale) {
   for (const ui::ScreenKind& kind : kinds)
     slots_.push_back({&kind, nullptr, nullptr});
 }
@@ -55,7 +61,7 @@ ScreenRegistry::Slot* ScreenRegistry::slotOfWindow(platform::WindowId window) {
 }
 
 void ScreenRegistry::load(Slot& s) {
-  s.loaded = std::make_unique<LoadedScreen>(*s.kind->def, clock_, platform_, scale_);
+  s.loaded = std::make_unique<LoadedScreen>(*s.kind->def, clock_, platform_, scale_, translation_);
   run(s, {ui::EventKind::Load, ui::form});
 }
 
@@ -139,7 +145,7 @@ void ScreenRegistry::playSound(std::string_view fileName) {
 }
 
 void ScreenRegistry::messageBox(std::string_view title, std::string_view text) {
-  platform_.messageBox(title, text);
+  platform_.messageBox(translation_.text(title), translation_.text(text));
 }
 
 void ScreenRegistry::run(Slot& s, const ui::Event& event) {

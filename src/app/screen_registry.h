@@ -26,7 +26,8 @@ namespace vargo::app {
 class ScreenRegistry final : public ui::Host {
  public:
   ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::Platform& platform,
-                 media::SoundPlayer& sound, const ui::Clock& clock, media::Scale scale = {});
+                 media::SoundPlayer& sound, const ui::Clock& clock, media::Scale scale = {},
+                 const ui::Translation& translation = {});
   ~ScreenRegistry() override;
 
   // ui::Host
@@ -88,6 +89,7 @@ class ScreenRegistry final : public ui::Host {
   media::SoundPlayer& sound_;
   const ui::Clock& clock_;
   media::Scale scale_;
+  ui::Translation translation_;  // the language of every screen's texts and pictures
   media::Fonts fonts_;
   Pointers pointers_;
   std::vector<Slot> slots_;

@@ -14,7 +14,6 @@ constexpr std::string_view kBar = "prbEgg";
 constexpr std::string_view kStatus = "Label1";
 constexpr std::string_view kTimer = "Timer1";
 constexpr std::string_view kReloading = "Přebíjím";
-constexpr std::string_view kLoaded = "Nabito";
 
 constexpr ui::WidgetDef widgets[] = {
     {.name = kBar, .kind = ui::WidgetKind::ProgressBar, .rect = {8, 32, 297, 17}},

@@ -3,6 +3,7 @@
 // nabíjení: the small reload window that stands over a level while its magazine is refilled.
 
 #include <optional>
+#include <string_view>
 
 #include "ui/behaviour.h"
 #include "ui/clock.h"
@@ -16,6 +17,8 @@ class ReloadScreen final : public ui::Behaviour {
  public:
   // The reload lasts this long, measured from the first tick of Timer1.
   static constexpr ui::Millis kDurationMs = 1000;
+  // The status line once the magazine is full; the line while reloading is in the screen's table.
+  static constexpr std::string_view kLoaded = "Nabito";
 
   ReloadScreen();
   void closeRequested(std::string_view kind, ui::Host& host, ui::Screen& self) override;

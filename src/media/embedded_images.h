@@ -12,8 +12,10 @@ struct EmbeddedImage {
   std::span<const unsigned char> png;
 };
 
-// Every embedded image, sorted by name.
+// Every embedded image of the game's own drawings, sorted by name.
 std::span<const EmbeddedImage> embeddedImages();
+// The English drawings of the pictures that carry words, <name>_en, made at build time.
+std::span<const EmbeddedImage> embeddedEnglishImages();
 
 // The PNG bytes of the named image, or an empty span when there is none.
 std::span<const unsigned char> findEmbeddedImage(std::string_view name);

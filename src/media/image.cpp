@@ -15,10 +15,13 @@
 namespace vargo::media {
 
 std::span<const unsigned char> findEmbeddedImage(std::string_view name) {
-  const auto images = embeddedImages();
-  auto it =
-      std::find_if(images.begin(), images.end(), [&](const EmbeddedImage& i) { return i.name == name; });
-  return it == images.end() ? std::span<const unsigned char>{} : it->png;
+  for (const auto images : {embeddedImages(), embeddedEnglishImages()}) {
+    auto it =
+        std::find_if(images.begin(), images.end(), [&](const EmbeddedImage& i) { return i.name == name; });
+    if (it != images.end())
+      return it->png;
+  }
+  return {};
 }
 
 // In the working directory, the installed data folder, or beside the executable (a build tree's own).

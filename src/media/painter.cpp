@@ -44,14 +44,17 @@ void ScreenPainter::Picture::draw(SDL_Surface* canvas, ui::Size part, ui::Point 
     blend(canvas, image.surface(), part, at);
 }
 
-ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale)
+ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale,
+                             const ui::Translation& translation)
     : fonts_(fonts),
       scale_(scale),
-      background_(Picture::decode(def.window.picture, scale)),
+      background_(Picture::decode(translation.picture(def.window.picture), scale)),
       labels_(def.widgets.size()) {
   pictures_.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
-    pictures_.push_back(w.kind == ui::WidgetKind::Picture ? Picture::decode(w.picture, scale) : Picture{});
+    pictures_.push_back(w.kind == ui::WidgetKind::Picture
+                            ? Picture::decode(translation.picture(w.picture), scale)
+                            : Picture{});
   }
 }
 

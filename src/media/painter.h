@@ -18,7 +18,9 @@ namespace vargo::media {
 
 class ScreenPainter {
  public:
-  ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale = {});
+  // Each picture is the translation's drawing of it, where the language has one.
+  ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale = {},
+                const ui::Translation& translation = {});
 
   // Repaints the given logical areas into the canvas, the client area in device pixels.
   void paint(platform::Canvas canvas, const ui::Screen& screen, std::span<const ui::Rect> areas);

@@ -30,7 +30,7 @@ constexpr ui::ScreenDef kScreen{
     {"Vargo - Tarnok", {459, 469}, ui::Placement::centre(), look::white, "menu"}, kWidgets, {}};
 
 void showCredits(ui::Host& host, ui::Screen&) {
-  host.messageBox("CREDITS", texts::creditsText);
+  host.messageBox(texts::creditsTitle, texts::creditsText);
 }
 
 void quit(ui::Host& host, ui::Screen&) {

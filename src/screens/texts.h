@@ -5,7 +5,7 @@
 #pragma once
 
 // Main menu (Vargo1): menuMotto, the unit's motto in English, then Czech (Label1); menuStudio, the
-// studio's name (Label2); creditsText, the text of the CREDITS message box.
+// studio's name (Label2); creditsTitle and creditsText, the title and text of the CREDITS message box.
 #include "screens/texts/menu.h"
 // Mission briefings (Mise1 ... Mise5): mise1Diary ... mise5Diary, the diary label of each.
 #include "screens/texts/briefings.h"

@@ -15,10 +15,11 @@ bool takesMouse(const Widget& w) {
 
 }  // namespace
 
-Screen::Screen(const ScreenDef& def, const Clock& clock) : def_(&def), clock_(&clock) {
+Screen::Screen(const ScreenDef& def, const Clock& clock, const Translation& translation)
+    : def_(&def), clock_(&clock), translation_(translation) {
   widgets_.reserve(def.widgets.size());
   for (const WidgetDef& w : def.widgets) {
-    widgets_.push_back({&w, w.visible, std::string(w.caption)});
+    widgets_.push_back({&w, w.visible, std::string(translation_.text(w.caption))});
   }
   for (std::size_t i = 0; i < widgets_.size(); ++i) {
     if (widgets_[i].def->kind == WidgetKind::Picture)
@@ -61,8 +62,9 @@ const std::string& Screen::caption(std::string_view widget) const {
   return widgets_[indexOf(widget)].caption;
 }
 
-void Screen::setCaption(std::string_view widget, std::string_view caption) {
+void Screen::setCaption(std::string_view widget, std::string_view source) {
   Widget& w = widgets_[indexOf(widget)];
+  const std::string_view caption = translation_.text(source);
   if (w.caption == caption)
     return;
   w.caption = caption;

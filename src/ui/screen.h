@@ -11,6 +11,7 @@
 #include "ui/clock.h"
 #include "ui/definition.h"
 #include "ui/timer.h"
+#include "ui/translation.h"
 
 namespace vargo::ui {
 
@@ -23,9 +24,11 @@ struct Widget {
 
 class Screen {
  public:
-  Screen(const ScreenDef& def, const Clock& clock);
+  // Captions are shown in the translation's language: the definition's and every one set later.
+  Screen(const ScreenDef& def, const Clock& clock, const Translation& translation = {});
 
   const ScreenDef& def() const { return *def_; }
+  const Translation& translation() const { return translation_; }
   const std::vector<Widget>& widgets() const { return widgets_; }
   // Widget indices from the top of the stacking order down.
   const std::vector<std::size_t>& stacking() const { return stacking_; }
@@ -69,6 +72,7 @@ class Screen {
 
   const ScreenDef* def_;
   const Clock* clock_;
+  Translation translation_;
   std::vector<Widget> widgets_;
   std::vector<std::size_t> stacking_;  // widget indices, topmost first
   std::vector<Timer> timers_;

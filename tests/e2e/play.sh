@@ -4,7 +4,7 @@
 # sizes and desktop places checked, clicks where a player clicks, screenshots where the game must have
 # changed, and SDL's disk audio driver standing in for the sound card so that shots can be counted.
 #
-#   play.sh ROAD VARGO CLOSE_REQUEST DATA_DIR      ROAD: level | front_end | short [AUDIO]
+#   play.sh ROAD VARGO CLOSE_REQUEST DATA_DIR      ROAD: level | front_end | front_end_english | short [AUDIO]
 #
 # The short road (the menu, the first briefing, one shot in level 1, the X) is the one for vargo.exe under
 # wine; AUDIO "none" takes the sound card away, and an empty DATA_DIR plays without data/.
@@ -222,9 +222,34 @@ road_front_end() {
   [ ! -s "$dir/sound.raw" ] || [ "$(sounds <"$dir/sound.raw" | cut -d' ' -f1)" -eq 0 ] || fail "the front end made a sound"
 }
 
+# menu_button DIR [VAR=VALUE]...: the fingerprint of the menu's first button as the game started with
+# those variables paints it; the game then quits by its last button.
+menu_button() {
+  local dir=$1
+  shift
+  start_game "$dir" "$@"
+  wait_window Vargo1 10 >/dev/null
+  expect_painted Vargo1
+  region Vargo1 116 148 225 61
+  click Vargo1 228 376
+  expect_exit 0
+}
+
+# The front end as a player whose locale is English gets it (the test sets LANG=en_US.UTF-8): the same
+# road, then the menu's button painted in English, not as VARGO_LANG=cs paints it.
+road_front_end_english() {
+  local dir english czech
+  road_front_end
+  dir=$(game_folder menu)
+  english=$(menu_button "$dir")
+  czech=$(menu_button "$dir" VARGO_LANG=cs)
+  [ -n "$english" ] && [ "$english" != "$czech" ] || fail "the menu's first button is not in English"
+}
+
 case $ROAD in
   level) road_level ;;
   front_end) road_front_end ;;
+  front_end_english) road_front_end_english ;;
   short) road_short "$(game_folder short)" "${5:-}" ;;
   *) fail "no road $ROAD" ;;
 esac

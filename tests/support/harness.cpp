@@ -7,7 +7,8 @@
 
 namespace vargo::test {
 
-Harness::Harness(media::Scale scale) : registry(app::screenKinds(), platform, sound, clock, scale) {}
+Harness::Harness(media::Scale scale, const ui::Translation& translation)
+    : registry(app::screenKinds(), platform, sound, clock, scale, translation) {}
 
 platform::WindowId Harness::window(std::string_view kind) {
   const auto id = registry.windowOf(kind);

@@ -30,7 +30,8 @@ class RecordingSound final : public media::SoundPlayer {
 class Harness {
  public:
   // Clicks and moves are at device pixels of the windows, k times the logical ones at scale k.
-  explicit Harness(media::Scale scale = {});
+  // The screens show the translation's texts and pictures.
+  explicit Harness(media::Scale scale = {}, const ui::Translation& translation = {});
 
   void show(std::string_view kind) { registry.show(kind); }
   void click(std::string_view kind, int x, int y);

@@ -33,10 +33,14 @@ expected_files="\
 -rw-r--r-- ./usr/share/vargo/data/vystrel.wav
 -rw-r--r-- ./usr/share/vargo/data/vystrel2.wav
 -rw-r--r-- ./usr/share/vargo/data/vystrel3.wav"
-# The pictures at scales 2 to 4: one PNG for each drawing of resources/images.
+# The pictures at scales 2 to 4: one PNG for each drawing of resources/images, and an English one,
+# <name>_en.png, for each drawing that carries words.
 for k in 2 3 4; do
   for svg in resources/images/*.svg; do
     expected_files+=$'\n'"-rw-r--r-- ./usr/share/vargo/images/${k}x/$(basename "$svg" .svg).png"
+    if grep -qE '<text|data-word=' "$svg"; then
+      expected_files+=$'\n'"-rw-r--r-- ./usr/share/vargo/images/${k}x/$(basename "$svg" .svg)_en.png"
+    fi
   done
 done
 expected_files=$(LC_ALL=C sort -k2 <<<"$expected_files")

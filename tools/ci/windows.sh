@@ -34,8 +34,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win64 --parallel 2
 
 # What the release must hold, below its folder.
 shipped=(vargo.exe data/vystrel.wav data/vystrel2.wav data/vystrel3.wav data/reload.wav images/2x/menu.png
-  images/3x/menu.png images/4x/menu.png fonts/LiberationSans-Regular.ttf fonts/BebasNeue-Regular.otf
-  licences/COPYING.txt licences/libsdl2.txt)
+  images/3x/menu.png images/4x/menu.png images/2x/menu_en.png images/4x/level1_scene_en.png
+  fonts/LiberationSans-Regular.ttf fonts/BebasNeue-Regular.otf licences/COPYING.txt licences/libsdl2.txt)
 zip=$(ls build/win64/vargo-*-win64.zip)
 mkdir -p "$work/Hry/Střelnice Vargo" && unzip -q "$zip" -d "$work/Hry/Střelnice Vargo"
 release=$(ls -d "$work/Hry/Střelnice Vargo"/vargo-*-win64)

@@ -10,6 +10,8 @@ inline constexpr std::string_view menuMotto = ",,Shield of the innocent'' - ,,Š
 
 inline constexpr std::string_view menuStudio = "Nortagon";
 
+inline constexpr std::string_view creditsTitle = "CREDITS";
+
 inline constexpr std::string_view creditsText =
     "Nortagon -- Grafika, programing, zvuky, betatesting = Ondřej Vrána (Krkavec) -- Nortagon "
     "-- www.nortagon.example";
