@@ -36,6 +36,34 @@ std::string usage() {
   return out.str();
 }
 
+// The text with every run of blanks and line breaks made one blank: its words in order, however wrapped.
+std::string joined(const std::string& text) {
+  std::string words;
+  for (const char c : text) {
+    const bool blank = c == ' ' || c == '\n';
+    if (!blank)
+      words += c;
+    else if (!words.empty() && words.back() != ' ')
+      words += ' ';
+  }
+  return words;
+}
+
+TEST(CommandLine, TheUsageKeepsWithinEightyColumnsAndWrapsTheHelpUnderItsFirstLine) {
+  std::istringstream lines(usage());
+  std::size_t helpColumn = 0;
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_LE(line.size(), 80u) << line;
+    const auto indent = line.find_first_not_of(' ');
+    if (line.starts_with("  --")) {
+      helpColumn = line.find_first_not_of(' ', line.find("  ", 2));
+    } else if (helpColumn != 0 && indent > 0 && indent != std::string::npos) {
+      EXPECT_EQ(indent, helpColumn) << "a wrapped help line should start under the help above it: " << line;
+    }
+  }
+  EXPECT_NE(helpColumn, 0u) << "no option line in the usage:\n" << usage();
+}
+
 TEST(CommandLine, AWrongWordPrintsOneLineAndTheUsageToStderrAndExitsTwo) {
   for (const char* word : {"--bogus", "-h", "scene", "--help=yes"}) {
     const Outcome r = run(std::array{"vargo", word});
@@ -55,7 +83,7 @@ TEST(CommandLine, HelpAndVersionGoToStdoutAndExitZero) {
   EXPECT_EQ(help.out, usage());
   EXPECT_EQ(help.err, "");
   for (const Option& o : vargo::app::options())
-    EXPECT_NE(help.out.find(o.help), std::string::npos) << "--help does not list " << o.name;
+    EXPECT_NE(joined(help.out).find(o.help), std::string::npos) << "--help does not list " << o.name;
   const Outcome version = run(std::array{"vargo", "--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_TRUE(version.out.starts_with("vargo 1.")) << version.out;
@@ -109,4 +137,17 @@ TEST(CommandLine, TheScaleIsAWholeNumberFromOneToFourFromTheLineOrTheEnvironment
   vargo::app::Settings fromEnvironment;
   EXPECT_EQ(vargo::app::readEnvironment("4", fromEnvironment, err), std::nullopt);
   EXPECT_EQ(fromEnvironment.scale, 4);
+}
+
+TEST(CommandLine, DeskStandsTheWindowsOnOneWindow) {
+  std::ostringstream out, err;
+  vargo::app::Settings settings;
+  const std::array argv{"vargo", "--desk", "--scale", "2"};
+  EXPECT_EQ(vargo::app::readCommandLine(4, argv.data(), settings, out, err), std::nullopt) << err.str();
+  EXPECT_TRUE(settings.desk);
+  EXPECT_EQ(settings.scale, 2);
+  vargo::app::Settings plain;
+  EXPECT_EQ(vargo::app::readCommandLine(2, std::array{"vargo", "--scale=1"}.data(), plain, out, err),
+            std::nullopt);
+  EXPECT_FALSE(plain.desk);
 }

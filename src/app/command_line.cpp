@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <ranges>
 
 #include "media/scale.h"
 
@@ -26,6 +27,11 @@ std::string request(Command& command, Request r) {
   return {};
 }
 
+std::string standOnTheDesk(Settings& settings) {
+  settings.desk = true;
+  return {};
+}
+
 constexpr std::array kOptions{
     Option{.name = "--help",
            .help = "print this help and exit",
@@ -38,6 +44,9 @@ constexpr std::array kOptions{
            .help = "draw every window K times its size, K from 1 to 4 (default: the desktop's scale, as far "
                    "as the windows fit)",
            .apply = [](Command& c, std::string_view k) { return readScale(k, c.settings); }},
+    Option{.name = "--desk",
+           .help = "stand all the windows on one window of 1024 x 768, K times as large at scale K",
+           .apply = [](Command& c, std::string_view) { return standOnTheDesk(c.settings); }},
 };
 
 const Option* find(std::span<const Option> table, std::string_view name) {
@@ -65,6 +74,39 @@ std::string applyOne(std::span<const Option> table, std::span<const char* const>
   if (next == arguments.size())
     return "option '" + std::string(name) + "' needs an argument " + std::string(option->argument);
   return option->apply(command, arguments[next++]);
+}
+
+// The usage keeps within the 80 columns of a terminal's line.
+constexpr std::size_t kColumns = 80;
+
+constexpr std::string_view kSounds =
+    "The game looks up its sounds in data/ under the working directory first, then in the data folder "
+    "installed with it.";
+
+// The columns a UTF-8 text takes: one for every character, so the bytes that continue one are left out.
+std::size_t columns(std::string_view text) {
+  return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// Writes text from the column the line has reached, broken at its blanks so that no line passes kColumns
+// unless a single word does; the lines it adds start at that column too.
+void writeWrapped(std::ostream& out, std::string_view text, std::size_t column) {
+  std::size_t reached = column;
+  for (const auto part : std::views::split(text, ' ')) {
+    const std::string_view word(part.begin(), part.end());
+    if (word.empty())
+      continue;
+    if (reached > column && reached + 1 + columns(word) > kColumns) {
+      out << '\n' << std::string(column, ' ');
+      reached = column;
+    } else if (reached > column) {
+      out << ' ';
+      ++reached;
+    }
+    out << word;
+    reached += columns(word);
+  }
+  out << '\n';
 }
 
 // An option as the usage shows it: "--name" or "--name ARGUMENT".
@@ -114,11 +156,14 @@ void printUsage(std::span<const Option> table, std::ostream& out) {
   for (const Option& o : table)
     width = std::max(width, shown(o).size());
   out << "Usage: vargo [OPTION]...\n" << kAbout << "\n\nOptions:\n";
+  const std::size_t helpColumn = 2 + width + 2;
   for (const Option& o : table) {
-    const std::string left = shown(o);
-    out << "  " << left << std::string(width - left.size() + 2, ' ') << o.help << '\n';
+    const std::string left = "  " + shown(o);
+    out << left << std::string(helpColumn - left.size(), ' ');
+    writeWrapped(out, o.help, helpColumn);
   }
-  out << "\nThe game reads its sounds from data/ in the working directory.\n";
+  out << '\n';
+  writeWrapped(out, kSounds, 0);
 }
 
 std::optional<int> readCommandLine(int argc, const char* const argv[], Settings& settings, std::ostream& out,
@@ -143,6 +188,7 @@ std::optional<int> readCommandLine(int argc, const char* const argv[], Settings&
   }
   if (parsed.command.settings.scale)
     settings.scale = parsed.command.settings.scale;
+  settings.desk = settings.desk || parsed.command.settings.desk;
   return std::nullopt;
 }
 

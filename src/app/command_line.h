@@ -14,6 +14,7 @@ namespace vargo::app {
 // What the options set for the game's run.
 struct Settings {
   std::optional<int> scale;  // the windows' whole scale factor; the desktop's own when empty
+  bool desk = false;         // the windows stand on one window, the desk
 };
 
 // The environment variable that sets the scale; --scale overrides it.

@@ -14,8 +14,10 @@
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
+#include "media/dialog_text.h"
 #include "media/sound.h"
 #include "names/screen_names.h"
+#include "platform/desk/desk_platform.h"
 #include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -29,6 +31,26 @@ void traceFirstFrame() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
   std::fprintf(stderr, "vargo: first frame at %lld ns\n",
                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+// Plays from the main menu until the program ends, with every window on `platform`.
+void play(vargo::platform::Platform& platform, vargo::media::Sound& sound, vargo::media::Scale scale) {
+  using namespace vargo;
+  ui::SteadyClock clock;
+  app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
+  registry.show(names::menu);  // presents the menu's first frame
+  traceFirstFrame();
+  app::runEventLoop(registry, platform, clock);
+}
+
+// Plays with every window standing on one window of the desktop, the desk.
+void playOnTheDesk(vargo::platform::Platform& desktop, vargo::media::Sound& sound,
+                   vargo::media::Scale scale) {
+  using namespace vargo;
+  media::Fonts fonts;
+  media::DialogText words(fonts, scale);
+  platform::DeskPlatform desk(desktop, scale.k, words);
+  play(desk, sound, scale);
 }
 
 }  // namespace
@@ -46,21 +68,21 @@ int main(int argc, char* argv[]) {
     return *status;
   try {
     platform::SdlPlatform platform;
-    ui::SteadyClock clock;
     media::Sound sound(platform.sound());
     const auto desktop = platform::gameDesktop();
     if (desktop)
       platform.standOn(*desktop);
     const auto usable =
         desktop ? std::optional(ui::Size{desktop->usable.width, desktop->usable.height}) : std::nullopt;
-    const ui::Size extent = app::windowsExtent(app::screenKinds());
+    const ui::Size extent =
+        settings.desk ? platform::DeskPlatform::kDesk : app::windowsExtent(app::screenKinds());
     const media::Scale scale =
         app::playableScale(settings.scale ? app::askedScale(*settings.scale, usable, extent)
                                           : app::fittedScale(platform::desktopScale(), usable, extent));
-    app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale);
-    registry.show(names::menu);  // presents the menu's first frame
-    traceFirstFrame();
-    app::runEventLoop(registry, platform, clock);
+    if (settings.desk)
+      playOnTheDesk(platform, sound, scale);
+    else
+      play(platform, sound, scale);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo: %s\n", e.what());

@@ -86,10 +86,12 @@ class Platform {
   virtual void setCursor(SystemCursor cursor) = 0;
   virtual void setCursor(CursorId cursor) = 0;
 
-  // The modal message box with one OK button; mouse input made while it is open is dropped.
+  // The modal message box with one OK button; mouse input made while it is open is dropped. It returns when
+  // the player has closed it, or at once where the loop cannot wait (the desk's box closes on its own OK).
   virtual void messageBox(std::string_view title, std::string_view text) = 0;
 
-  // The next input event, waiting at most timeoutMs (forever when empty); nullopt when the time ran out.
+  // The next input event, waiting at most timeoutMs (forever when empty); nullopt when the time ran out, or
+  // sooner when the platform took the input for itself (the desk's clicks on its ground or its box).
   virtual std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) = 0;
 };
 

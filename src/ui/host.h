@@ -28,7 +28,8 @@ class Host {
   virtual Screen* loaded(std::string_view kind) = 0;
 
   virtual void playSound(std::string_view fileName) = 0;
-  // The modal message box: returns when the player has closed it.
+  // The modal message box; no screen takes mouse input while it is open. It may return before the player
+  // has closed it (on the desk it returns at once), so a handler does nothing after it.
   virtual void messageBox(std::string_view title, std::string_view text) = 0;
   virtual Millis now() const = 0;
 };

@@ -67,21 +67,50 @@ step() {
 
 # ---------------------------------------------------------------- build
 
-# Built with Debian's hardening flags, as a Debian package build would be.
+# Built with Debian's hardening flags, as a Debian package build would be: the source tree $1 in its build
+# folder $2, where cpack leaves the package.
 build_package() {
-  local cxxflags ldflags
-  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-  cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-  ldflags=$(dpkg-buildflags --get LDFLAGS)
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARGO_WERROR=ON -DVARGO_TESTS=OFF \
-    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
-  cmake --build "$build_dir"
-  rm -f "$build_dir"/vargo_*.deb
-  (cd "$build_dir" && cpack -G DEB >/dev/null)
-  local debs=("$build_dir"/vargo_*.deb)
-  [ -f "${debs[0]}" ] || fail "cpack made no package"
-  deb=${debs[0]}
-  echo "built $deb"
+  local source=$1 build=$2
+  (
+    cd "$source"
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+    ldflags=$(dpkg-buildflags --get LDFLAGS)
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARGO_WERROR=ON -DVARGO_TESTS=OFF \
+      -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
+    cmake --build "$build"
+    rm -f "$build"/vargo_*.deb
+    cd "$build" && cpack -G DEB >/dev/null
+  )
+}
+
+# The package cpack made in the build folder $1.
+package_in() {
+  local debs=("$1"/vargo_*.deb)
+  [ -f "${debs[0]}" ] || fail "cpack made no package in $1"
+  echo "${debs[0]}"
+}
+
+# What tells two packages apart: their files with modes, owners and dates, and their files' checksums.
+package_listing() {
+  dpkg-deb -c "$1"
+  dpkg-deb --ctrl-tarfile "$1" | tar -xO ./md5sums
+}
+
+# The same tree, copied to another path and built there under umask 077, gives the same package bit for
+# bit: no folder's mode follows the umask, no path of the build is left in it, and every file is dated by
+# the last commit. The copy keeps .git, so its build finds the same commit.
+check_reproducible() {
+  local copy=$scratch/elsewhere/vargo again
+  mkdir -p "$copy"
+  tar -c --exclude=./build . | tar -x -C "$copy"
+  (umask 077 && build_package "$copy" "$build_dir")
+  again=$(package_in "$copy/$build_dir")
+  if ! cmp -s "$deb" "$again"; then
+    diff <(package_listing "$deb") <(package_listing "$again") >&2 || true
+    fail "$again, built under umask 077, differs from $deb (diff above: < here, > there)"
+  fi
+  echo "built again in $copy under umask 077: the same $(basename "$deb"), $(stat -c %s "$deb") bytes"
 }
 
 # ---------------------------------------------------------------- the package itself
@@ -106,6 +135,16 @@ check_control() {
     sed -n '1s/^vargo (\([^)]*\)).*/\1/p')
   [ "$logged" = "$(control_field Version)" ] ||
     fail "the changelog's first entry is version '$logged', the package $(control_field Version)"
+}
+
+# Every file of the package is dated by SOURCE_DATE_EPOCH, which is the last commit's time unless it was
+# set before.
+check_dates() {
+  local epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)} dates
+  dates=$(TZ=UTC dpkg-deb -c "$deb" | awk '{ print $4, $5 }' | sort -u)
+  [ "$dates" = "$(date -u -d "@$epoch" '+%F %R')" ] ||
+    fail "the package's files are dated $dates, not by SOURCE_DATE_EPOCH $epoch ($(date -u -d "@$epoch"))"
+  echo "every file dated $dates UTC, SOURCE_DATE_EPOCH $epoch"
 }
 
 # lintian must find no error and no warning; what it still reports without one is overridden in
@@ -195,6 +234,11 @@ check_libraries() {
   fi
 }
 
+# One section of a formatted manual page $1, from its heading $2 to the next heading.
+man_section() {
+  awk -v heading="$2" '/^[A-Z]/ { on = ($0 == heading) } on' <<<"$1"
+}
+
 # The installed game answers its command line without a display: --help lists the options, each of which
 # the manual page describes; a wrong option ends it with status 2. The manual page formats without a
 # warning.
@@ -214,6 +258,16 @@ check_command_line() {
     grep -qe "$o" <<<"$page" || fail "the manual page does not describe $o"
   done
   echo "vargo --help lists ${options//$'\n'/ } and the manual page describes them"
+  for heading in BUGS AUTHORS 'SEE ALSO'; do
+    [ -n "$(man_section "$page" "$heading")" ] || fail "the manual page has no $heading"
+  done
+  local contact mail
+  contact=$(sed -n 's/^Upstream-Contact: //p' "$root/usr/share/doc/vargo/copyright")
+  mail=${contact##*<}
+  mail=${mail%>}
+  grep -qF "$mail" <<<"$(man_section "$page" BUGS)" ||
+    fail "the manual page's BUGS does not name $mail, the copyright's Upstream-Contact"
+  echo "the manual page has BUGS (to $mail), AUTHORS and SEE ALSO"
 }
 
 # cmake --install to another prefix puts the game in bin/ and writes the launcher for that prefix; the
@@ -328,13 +382,18 @@ trap 'rm -rf "$scratch"' EXIT
 root=$scratch/root
 
 step "building the package"
-build_package
-step "control fields"
+build_package . "$build_dir"
+deb=$(package_in "$build_dir")
+echo "built $deb"
+step "control fields and dates"
 check_control
+check_dates
 step "lintian"
 run_lintian
 step "contents"
 check_contents
+step "building it again at another path"
+check_reproducible
 step "unpacking into $root"
 dpkg-deb -x "$deb" "$root"
 step "launcher, icon, sounds"

@@ -48,24 +48,20 @@ class XConnection {
 };
 
 // The X resource database of the display; empty without one.
-std::string xResources() {
-  const XConnection x;
+std::string xResources(Display* display) {
   const auto resources = symbolOf<char* (*)(Display*)>("libX11.so.6", "XResourceManagerString");
-  const char* text = x.display() != nullptr && resources != nullptr ? resources(x.display()) : nullptr;
+  const char* text = resources != nullptr ? resources(display) : nullptr;
   return text == nullptr ? "" : text;
 }
 
-}  // namespace
-
-std::vector<Monitor> systemMonitors() {
-  const XConnection x;
+std::vector<Monitor> xMonitors(Display* display) {
   const auto get =
       symbolOf<XRRMonitorInfo* (*)(Display*, Window, Bool, int*)>("libXrandr.so.2", "XRRGetMonitors");
   const auto release = symbolOf<void (*)(XRRMonitorInfo*)>("libXrandr.so.2", "XRRFreeMonitors");
-  if (x.display() == nullptr || get == nullptr || release == nullptr)
+  if (get == nullptr || release == nullptr)
     return {};
   int count = 0;
-  XRRMonitorInfo* info = get(x.display(), DefaultRootWindow(x.display()), True, &count);
+  XRRMonitorInfo* info = get(display, DefaultRootWindow(display), True, &count);
   std::vector<Monitor> monitors;
   for (int i = 0; info != nullptr && i < count; ++i)
     monitors.push_back({{info[i].x, info[i].y, info[i].width, info[i].height}, info[i].primary != 0});
@@ -74,10 +70,30 @@ std::vector<Monitor> systemMonitors() {
   return monitors;
 }
 
+// What the game asks the display, read once over one connection: each connection costs the start.
+struct XFacts {
+  std::string resources;
+  std::vector<Monitor> monitors;
+};
+
+const XFacts& xFacts() {
+  static const XFacts facts = [] {
+    const XConnection x;
+    return x.display() == nullptr ? XFacts{} : XFacts{xResources(x.display()), xMonitors(x.display())};
+  }();
+  return facts;
+}
+
+}  // namespace
+
+std::vector<Monitor> systemMonitors() {
+  return xFacts().monitors;
+}
+
 int desktopScale() {
   if (const auto k = gdkScale())
     return *k;
-  const auto dpi = xftDpi(xResources());
+  const auto dpi = xftDpi(xFacts().resources);
   return dpi ? scaleOfDpi(*dpi) : 1;
 }
 

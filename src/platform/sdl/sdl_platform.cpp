@@ -79,10 +79,7 @@ SdlPlatform::Video::~Video() {
   SDL_Quit();
 }
 
-SdlPlatform::SdlPlatform()
-    : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
-      sizeAll_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL)),
-      audio_(std::make_unique<SdlAudio>()) {}
+SdlPlatform::SdlPlatform() : audio_(std::make_unique<SdlAudio>()) {}
 
 SdlPlatform::~SdlPlatform() = default;
 
@@ -151,13 +148,22 @@ CursorId SdlPlatform::createCursor(Pixels image, ui::Point hotSpot) {
 }
 
 void SdlPlatform::setCursor(SystemCursor cursor) {
-  select(cursor == SystemCursor::SizeAll ? sizeAll_.get() : arrow_.get());
+  select(systemCursor(cursor));
 }
 
 // A cursor SDL could not make shows the arrow.
 void SdlPlatform::setCursor(CursorId cursor) {
   SDL_Cursor* c = cursor >= 1 && cursor <= cursors_.size() ? cursors_[cursor - 1].get() : nullptr;
-  select(c != nullptr ? c : arrow_.get());
+  select(c != nullptr ? c : systemCursor(SystemCursor::Arrow));
+}
+
+// The system's cursors are read from its cursor theme when first shown, not on the way to the first frame.
+SDL_Cursor* SdlPlatform::systemCursor(SystemCursor cursor) {
+  const bool sizeAll = cursor == SystemCursor::SizeAll;
+  sdl::CursorPtr& made = sizeAll ? sizeAll_ : arrow_;
+  if (!made)
+    made.reset(SDL_CreateSystemCursor(sizeAll ? SDL_SYSTEM_CURSOR_SIZEALL : SDL_SYSTEM_CURSOR_ARROW));
+  return made.get();
 }
 
 void SdlPlatform::select(SDL_Cursor* cursor) {

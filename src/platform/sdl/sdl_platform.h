@@ -58,10 +58,11 @@ class SdlPlatform final : public Platform {
     Video& operator=(const Video&) = delete;
   };
   void select(SDL_Cursor* cursor);
+  SDL_Cursor* systemCursor(SystemCursor cursor);
   void show(SDL_Window* w, WindowId window);
 
   Video video_;
-  sdl::CursorPtr arrow_;
+  sdl::CursorPtr arrow_;  // made by its first use, as is sizeAll_
   sdl::CursorPtr sizeAll_;
   std::vector<sdl::CursorPtr> cursors_;  // index CursorId - 1; empty where SDL could not make one
   SDL_Cursor* current_ = nullptr;
