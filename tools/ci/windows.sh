@@ -49,7 +49,7 @@ mkdir -p "$work/no_data" "$work/damaged"
 cp -r "$release" "$work/bare" && rm -r "$work/bare/data"
 VARGO_EXE=$work/bare/vargo.exe play "$work/no_data"
 cp data/*.wav "$work/damaged/" && head -c 100 data/vystrel.wav >"$work/damaged/vystrel.wav"
-play "$work/damaged"
+play "$work/damaged" damaged
 play "$PWD/data" none
 
 # Started by Windows' shell, as from Explorer: no console, no stderr. --help and --version answer in a box
