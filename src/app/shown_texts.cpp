@@ -14,7 +14,7 @@ namespace {
 
 // A counter's caption, a number, is the same in every language.
 bool isNumber(std::string_view caption) {
-  return std::ranges::all_of(caption, [](char c) { return c >= '0' && c <= '9'; });
+  return std::all_of(caption.begin(), caption.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace

@@ -8,7 +8,8 @@ namespace vargo::ui {
 namespace {
 
 std::string_view lookUp(std::span<const TranslatedText> table, std::string_view source) {
-  const auto it = std::ranges::lower_bound(table, source, {}, &TranslatedText::source);
+  const auto it = std::lower_bound(table.begin(), table.end(), source,
+                                   [](const TranslatedText& t, std::string_view s) { return t.source < s; });
   return it != table.end() && it->source == source ? it->shown : source;
 }
 
