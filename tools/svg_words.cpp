@@ -12,9 +12,16 @@ constexpr std::string_view kTextClose = "</text>";
 constexpr std::string_view kGroupOpen = "<g data-word=\"";
 constexpr std::string_view kGroupClose = "</g>";
 
+// The text that opens an attribute in a start tag: ` name="`.
+std::string attributeKey(std::string_view name) {
+  std::string key(" ");
+  key.append(name).append("=\"");
+  return key;
+}
+
 // The value of an attribute of an element's start tag; empty when it has none.
 std::string attribute(std::string_view tag, std::string_view name) {
-  const std::string key = " " + std::string(name) + "=\"";
+  const std::string key = attributeKey(name);
   const auto at = tag.find(key);
   if (at == std::string_view::npos)
     return {};
@@ -24,7 +31,7 @@ std::string attribute(std::string_view tag, std::string_view name) {
 
 // A start tag without one of its attributes.
 std::string without(std::string_view tag, std::string_view name) {
-  const std::string key = " " + std::string(name) + "=\"";
+  const std::string key = attributeKey(name);
   const auto at = tag.find(key);
   if (at == std::string_view::npos)
     return std::string(tag);
