@@ -48,6 +48,7 @@ int checkRelease(app::ScreenRegistry& registry) {
 
 int run(media::Scale scale) {
   platform::SdlPlatform sdl;
+  sdl.waitEvent(0);  // the first wait opens the audio device
   ui::ManualClock clock;
   media::Sound sound(sdl.sound());
   int kept = 0;

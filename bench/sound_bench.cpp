@@ -64,6 +64,7 @@ void BM_PlaySoundSdl(benchmark::State& state) {
     return;
   chooseDrivers();
   platform::SdlPlatform sdl;
+  sdl.waitEvent(0);  // the first wait opens the audio device
   if (!sdl.sound().format()) {
     state.SkipWithError("no audio device");
     return;
@@ -82,6 +83,7 @@ void BM_PlaySoundAfterSilence(benchmark::State& state) {
     return;
   chooseDrivers();
   platform::SdlPlatform sdl;
+  sdl.waitEvent(0);  // the first wait opens the audio device
   if (!sdl.sound().format()) {
     state.SkipWithError("no audio device");
     return;
@@ -109,6 +111,7 @@ void BM_SoundReachesDevice(benchmark::State& state) {
     return;
   chooseDrivers();
   platform::SdlPlatform sdl;
+  sdl.waitEvent(0);  // the first wait opens the audio device
   const auto device = playingDevice();
   if (!sdl.sound().format() || !device) {
     state.SkipWithError("no audio device");

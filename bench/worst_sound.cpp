@@ -108,6 +108,7 @@ int main() {
   const fs::path dir = fs::temp_directory_path() / ("vargo-worst-sound-" + std::to_string(getpid()));
   fs::create_directories(dir);
   vargo::platform::SdlPlatform sdl;
+  sdl.waitEvent(0);  // the first wait opens the audio device
   if (!sdl.sound().format()) {
     std::fprintf(stderr, "worst_sound: no audio device\n");
     return 1;

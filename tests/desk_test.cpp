@@ -65,7 +65,7 @@ class Desk : public testing::Test {
     host.push(MouseButton{desk.hostWindow(), at, false});
     return take();
   }
-  std::uint32_t shown(ui::Point at) { return host.window(desk.hostWindow())->pixel(at.x, at.y) & 0xFFFFFF; }
+  std::uint32_t shown(ui::Point at) { return host.window(desk.hostWindow())->pixel(at.x, at.y); }
 
   platform::HeadlessPlatform host;
   BlockWords words;
@@ -240,7 +240,7 @@ TEST_F(GameOnDesk, ShowsEachScreenInFrontAsItIsPaintedAllTheWayThroughTheGame) {
       for (int x = p.x; x < p.right(); x += 7) {
         const std::uint32_t painted =
             front->pixels[(y - front->place.y) * front->place.width + x - front->place.x];
-        ASSERT_EQ(shown({x, y}), painted & 0xFFFFFF) << "after " << step << " at " << x << ", " << y;
+        ASSERT_EQ(shown({x, y}), painted) << "after " << step << " at " << x << ", " << y;
       }
     }
   });

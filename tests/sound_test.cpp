@@ -333,6 +333,7 @@ class SdlAudio : public SoundFiles {
 TEST_F(SdlAudio, AnUnknownAudioDriverLeavesTheGameSilent) {
   SDL_setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   platform::SdlPlatform sdl;
+  sdl.waitEvent(0);
   EXPECT_FALSE(sdl.sound().format().has_value());
   media::Sound sound(sdl.sound());
   EXPECT_NO_THROW(sound.playSound(write("shot.wav", wavOf(kCd, 441, 0.5F))));
@@ -361,6 +362,8 @@ TEST_F(SdlAudio, ANewSoundCutsOffTheOneThatPlays) {
   const std::string second = write("short.wav", wavOf(kCd, kShortFrames, 0.75F));
   {
     platform::SdlPlatform sdl;
+    EXPECT_FALSE(playingDevice().has_value()) << "a device opened on the way to the first frame";
+    sdl.waitEvent(0);  // the first wait opens it
     const auto format = sdl.sound().format();
     ASSERT_TRUE(format.has_value());
     ASSERT_EQ(format->channels, 2);

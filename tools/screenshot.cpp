@@ -3,6 +3,10 @@
 // screen's window, to look at what the game draws without a display.
 //
 //   vargo_screenshot [--scale K] [--lang cs|en] SCREEN OUT.png [STEP...]
+//   vargo_screenshot [--scale K] [--lang cs|en] --desk OUT.png
+//
+// The second writes the desk as the web page and `vargo --desk` show it when the game starts: the menu
+// centred on it, drawn with the game's own fonts.
 //
 // The game starts as it always does, with Vargo1 shown, at scale K (1 when not given), in the language
 // given (Czech when not); then the steps run
@@ -27,7 +31,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/screen_kinds.h"
 #include "lang/language.h"
+#include "media/dialog_text.h"
+#include "media/fonts.h"
+#include "names/screen_names.h"
+#include "platform/desk/desk_platform.h"
 #include "platform/sdl/sdl_ptrs.h"
 #include "support/harness.h"
 
@@ -80,16 +89,34 @@ void runSteps(Harness& game, vargo::media::Scale scale, std::span<char*> argumen
   }
 }
 
+void writePng(const vargo::platform::HeadlessPlatform::Window& window, const char* path) {
+  const vargo::ui::Size size = window.spec.client;
+  const auto surface = vargo::sdl::wrap({window.pixels.data(), size.width, size.height, size.width});
+  const bool written = surface && IMG_SavePNG(surface.get(), path) == 0;
+  if (!written)
+    throw std::runtime_error(std::string("cannot write ") + path + ": " + SDL_GetError());
+}
+
 void writePng(const Harness& game, std::string_view screen, const char* path) {
   const auto id = game.registry.windowOf(screen);
   const auto* window = id ? game.platform.window(*id) : nullptr;
   if (window == nullptr)
     throw std::invalid_argument(std::string(screen) + " is not on view at the end of the steps");
-  const vargo::ui::Size size = window->spec.client;
-  const auto surface = vargo::sdl::wrap({window->pixels.data(), size.width, size.height, size.width});
-  const bool written = surface && IMG_SavePNG(surface.get(), path) == 0;
-  if (!written)
-    throw std::runtime_error(std::string("cannot write ") + path + ": " + SDL_GetError());
+  writePng(*window, path);
+}
+
+void writeDesk(vargo::media::Scale scale, const vargo::ui::Translation& translation, const char* path) {
+  using namespace vargo;
+  platform::HeadlessPlatform host;
+  media::Fonts fonts;
+  media::DialogText words(fonts, scale);
+  platform::DeskPlatform desk(host, scale.k, words);
+  ui::ManualClock clock;
+  test::RecordingSound sound;
+  app::ScreenRegistry registry(app::screenKinds(), desk, sound, clock, scale, translation);
+  registry.show(names::menu);
+  desk.waitEvent(0);  // the desk composes what changed when the game waits for input
+  writePng(*host.window(desk.hostWindow()), path);
 }
 
 }  // namespace
@@ -111,11 +138,18 @@ int main(int argc, char** argv) {
       arguments = arguments.subspan(2);
   }
   if (arguments.size() < 2) {
-    std::fprintf(stderr, "usage: vargo_screenshot [--scale K] [--lang cs|en] SCREEN OUT.png [STEP...]\n");
+    std::fprintf(stderr,
+                 "usage: vargo_screenshot [--scale K] [--lang cs|en] SCREEN OUT.png [STEP...]\n"
+                 "       vargo_screenshot [--scale K] [--lang cs|en] --desk OUT.png\n");
     return 2;
   }
   try {
-    Harness game(scale, vargo::lang::translationOf(language));
+    const vargo::ui::Translation& translation = vargo::lang::translationOf(language);
+    if (std::string_view(arguments[0]) == "--desk") {
+      writeDesk(scale, translation, arguments[1]);
+      return 0;
+    }
+    Harness game(scale, translation);
     game.show("Vargo1");
     runSteps(game, scale, arguments.subspan(2));
     writePng(game, arguments[0], arguments[1]);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vargo in the browser: start-up. Every window stands on the desk, which stands on SDL's one window, the
-// page's canvas. The page picks the scale (--scale) and calls the event loop's step from its own loop, once
-// a frame; when the game ends the page is told, and shows its closing line.
+// page's canvas. The page picks the scale (--scale) and the language (--lang; without it the game's own,
+// Czech) and calls the event loop's step from its own loop, once a frame; when the game ends the page is
+// told, and shows its closing line.
 
 #include <emscripten.h>
 
@@ -15,6 +16,7 @@
 #include "app/scale_choice.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
+#include "lang/language.h"
 #include "media/dialog_text.h"
 #include "media/fonts.h"
 #include "media/sound.h"
@@ -36,10 +38,10 @@ struct Game {
   ui::SteadyClock clock;
   app::ScreenRegistry registry;
 
-  explicit Game(media::Scale scale)
+  Game(media::Scale scale, const ui::Translation& translation)
       : words(fonts, scale),
         desk(canvas, scale.k, words),
-        registry(app::screenKinds(), desk, sound, clock, scale) {}
+        registry(app::screenKinds(), desk, sound, clock, scale, translation) {}
 };
 
 std::unique_ptr<Game> game;
@@ -63,7 +65,8 @@ int main(int argc, char* argv[]) {
   if (const auto status = app::readCommandLine(argc, argv, settings, std::cout, std::cerr))
     return *status;
   try {
-    game = std::make_unique<Game>(app::playableScale(media::Scale{settings.scale.value_or(1)}));
+    game = std::make_unique<Game>(app::playableScale(media::Scale{settings.scale.value_or(1)}),
+                                  lang::translationOf(settings.language.value_or(lang::Language::czech)));
     game->registry.show(names::menu);
     emscripten_set_main_loop(step, 0, false);
     return 0;

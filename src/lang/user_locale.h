@@ -2,8 +2,7 @@
 #pragma once
 // The user's language as the system tells it, a locale or a language tag. One file a system:
 // user_locale_linux.cpp reads the locale variables, user_locale_windows.cpp the user's interface
-// language. The web page's build adds its own file, giving the browser's first language
-// (navigator.languages); languageOfLocale reads all of them alike.
+// language; languageOfLocale reads both alike. In the browser the page chooses and names it (--lang).
 
 #include <string>
 

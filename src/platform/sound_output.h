@@ -18,7 +18,7 @@ struct AudioFormat {
 class SoundOutput {
  public:
   virtual ~SoundOutput() = default;
-  // The device's format, fixed for the output's lifetime; nullopt when there is no audio device.
+  // The device's format, fixed once the device is first opened; nullopt when there is no audio device.
   virtual std::optional<AudioFormat> format() const = 0;
   // Stops whatever is playing and starts these samples (in format()). Safe to call from any thread.
   virtual void replace(std::span<const std::uint8_t> samples) = 0;

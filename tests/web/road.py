@@ -4,22 +4,27 @@
 the middle of the desk, "Nová hra" and the diary's arrow lead to level 1, a hit changes the score and a miss
 the magazine, a tap is a shot, the tenth shot brings up the reload window and the magazine is full again
 after it, "X" ends the game with the page's closing line; on a second visit the credits box opens and
-closes. The first click starts the audio, and the first shot plays through it.
+closes, and the desk under it is the native game's (vargo_screenshot --desk) pixel for pixel. The first
+click starts the audio, and the first shot plays through it. Those visits ask for Czech (?lang=cs); a last
+one without it takes the browser's language, English, for the page and the game.
 
-    road.py SITE_DIR [SCREENSHOT.png]
+    road.py SITE_DIR NATIVE_DESK.png [SCREENSHOT.png]
 
 Positions are the game's logical pixels inside a window, as the desktop roads (tests/e2e) click them; a
 window centred on the desk stands in its middle. Each step waits a limited time and says what it waited for
 and what it saw.
 """
 
+import base64
 import functools
 import http.server
+import io
 import sys
 import tempfile
 import threading
 import time
 
+from PIL import Image, ImageChops
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
@@ -39,6 +44,7 @@ X_LABEL = (588, 6)
 DESK_MIDDLE = 512
 BOX_MARGIN = 14  # below the box's OK button
 BOX_BUTTON_HEIGHT = 23
+BLEND_LEVELS = 2  # text blended in the browser may differ from the native game's by as much
 
 # The logical size of the canvas, its device pixels per logical pixel and its place on the page; a
 # rectangle's pixels as a checksum and a count of colours.
@@ -172,6 +178,7 @@ def browser(profile):
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
                  f"--user-data-dir={profile}", "--window-size=1280,1000", "--force-device-scale-factor=1"):
         options.add_argument(flag)
+    options.add_experimental_option("prefs", {"intl.accept_languages": "en-GB,en"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     driver.set_page_load_timeout(30)
     driver.set_script_timeout(30)
@@ -261,10 +268,27 @@ def first_visit(road, url):
         road.step(name, action)
 
 
-def second_visit(road, url):
-    def credits():
+def differences(canvas, native):
+    """Pixels of two pictures of one size more than BLEND_LEVELS apart, and the box around them."""
+    if canvas.size != native.size:
+        return f"a canvas of {canvas.size}, the native desk {native.size}"
+    far = ImageChops.difference(canvas, native).point(lambda level: 255 if level > BLEND_LEVELS else 0)
+    box = far.getbbox()
+    return None if box is None else f"pixels apart in {box}"
+
+
+def second_visit(road, url, native_desk, seen):
+    def native():
         open_page(road, url)
         road.painted(MENU, "the menu")
+        seen["czech menu"] = road.region(MENU, (0, 0, *MENU))
+        shown = road.js("return canvas.toDataURL('image/png')").split(",", 1)[1]
+        canvas = Image.open(io.BytesIO(base64.b64decode(shown))).convert("RGB")
+        differ = differences(canvas, Image.open(native_desk).convert("RGB"))
+        if differ:
+            raise Failed(f"the desk as the native game draws it; {differ}")
+
+    def credits():
         before = road.column(DESK_MIDDLE)
         road.click(MENU, CREDITS)
         # The box stands in the middle of the desk; its lowest changed row is its bottom edge.
@@ -275,24 +299,45 @@ def second_visit(road, url):
         road.wait_for(3, "the credits box to close", lambda: (lambda now: (now == before, "the box still open"))(
             road.column(DESK_MIDDLE)))
 
+    road.step("the menu's desk is the native game's", native)
     road.step("the credits box opens and closes", credits)
 
 
+def english_visit(road, url, seen):
+    def english():
+        open_page(road, url)
+        language = road.js("return [document.documentElement.lang, document.getElementById('how').textContent]")
+        if language[0] != "en" or not language[1].startswith("Aim"):
+            raise Failed(f"the page in English for an English browser; saw {language}")
+        road.painted(MENU, "the menu")
+        if "czech menu" not in seen:
+            raise Failed("no Czech menu seen to compare the English one with")
+        if road.region(MENU, (0, 0, *MENU)) == seen["czech menu"]:
+            raise Failed("the menu in English; its pixels are the Czech menu's")
+
+    road.step("an English browser gets the page and the game in English", english)
+
+
 def main():
-    site = sys.argv[1]
+    site, native_desk = sys.argv[1], sys.argv[2]
     server = serve(site)
     url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
     with tempfile.TemporaryDirectory() as profile:
         driver = browser(profile)
         road = Road(driver)
         try:
-            for visit in (first_visit, second_visit):
+            seen = {}
+            for visit in (first_visit, functools.partial(second_visit, native_desk=native_desk, seen=seen)):
                 try:
-                    visit(road, url)
+                    visit(road, url + "?lang=cs")
                 except Exception:
                     pass
-            if len(sys.argv) > 2:
-                driver.save_screenshot(sys.argv[2])
+            try:
+                english_visit(road, url, seen)
+            except Exception:
+                pass
+            if len(sys.argv) > 3:
+                driver.save_screenshot(sys.argv[3])
         finally:
             driver.quit()
             server.shutdown()

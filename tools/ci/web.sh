@@ -2,13 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser release (bash tools/dev.sh web), checks that its zip holds what a static host needs,
 # serves the unpacked zip from 127.0.0.1 and plays the road of tests/web/road.py in Debian's headless
-# Chromium (never a browser fetched from anywhere else).
+# Chromium (never a browser fetched from anywhere else), comparing the page's desk with the native game's.
 #
 #   bash tools/ci/web.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/packages.sh
-install_missing chromium chromium-driver python3-selenium unzip
+install_missing chromium chromium-driver python3-selenium python3-pil unzip
 start=$SECONDS
 bash tools/dev.sh web
 echo "web: built in $((SECONDS - start)) s"
@@ -28,4 +28,9 @@ unzip -q "$zip" -d "$work/site"
 for file in "${shipped[@]}"; do [ -s "$work/site/$file" ] || fail "the zip lacks $file"; done
 ls "$work"/site/vargo-*-source.tar.gz >/dev/null || fail "the zip lacks the source"
 
-timeout 300 /usr/bin/python3 tests/web/road.py "$work/site"
+# The desk as the native game draws it when it starts, from the release build's screenshot tool.
+cmake --preset release >/dev/null
+cmake --build build/release --target vargo_screenshot >/dev/null
+build/release/tools/vargo_screenshot --desk "$work/native-desk.png"
+
+timeout 300 /usr/bin/python3 tests/web/road.py "$work/site" "$work/native-desk.png"

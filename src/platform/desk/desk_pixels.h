@@ -7,9 +7,9 @@
 
 namespace vargo::platform {
 
-// The colour as a canvas pixel.
+// The colour as a canvas pixel, opaque like every pixel the painter writes.
 constexpr std::uint32_t pixelOf(ui::Colour c) {
-  return (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue;
+  return 0xFF000000 | (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue;
 }
 
 void fill(Canvas canvas, const ui::Rect& rect, ui::Colour colour);

@@ -14,7 +14,11 @@ void sayNoSound() {
 
 }  // namespace
 
-SdlAudio::SdlAudio() {
+void SdlAudio::start() {
+  const std::scoped_lock lock(mutex_);
+  if (started_)
+    return;
+  started_ = true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     sayNoSound();
     return;
@@ -35,6 +39,11 @@ SdlAudio::SdlAudio() {
   format_ = AudioFormat{spec_.freq, spec_.channels, spec_.format};
   SDL_PauseAudioDevice(device_, 0);
   playingUntil_ = SDL_GetTicks64();
+}
+
+std::optional<AudioFormat> SdlAudio::format() const {
+  const std::scoped_lock lock(mutex_);
+  return format_;
 }
 
 SdlAudio::~SdlAudio() {

@@ -2,7 +2,9 @@
 #pragma once
 // The sound output: one queued SDL audio device with a small buffer, so a shot is heard at once. The
 // device is closed after a few seconds of silence, because an open device wakes the process for every
-// buffer even when nothing plays; the next sound opens it again.
+// buffer even when nothing plays; the next sound opens it again. It is first opened by start(), once
+// the first frame is on the screen: finding a device can take a tenth of a second (no device, or a sound
+// server that does not answer), and no sound plays before the first click.
 
 #include <SDL.h>
 
@@ -16,13 +18,15 @@ namespace vargo::platform {
 
 class SdlAudio final : public SoundOutput {
  public:
-  SdlAudio();
+  SdlAudio() = default;
   ~SdlAudio() override;
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
 
-  // nullopt when there is no audio device: the game runs silently.
-  std::optional<AudioFormat> format() const override { return format_; }
+  // Opens the device the first time; later calls do nothing.
+  void start();
+  // nullopt before start() and when there is no audio device: the game runs silently.
+  std::optional<AudioFormat> format() const override;
   void replace(std::span<const std::uint8_t> samples) override;
   // Milliseconds until the device may be closed, or nullopt when it is closed already.
   std::optional<std::uint32_t> msUntilIdle();
@@ -35,7 +39,8 @@ class SdlAudio final : public SoundOutput {
   bool open();
   void close();
 
-  std::mutex mutex_;  // the device and playingUntil_: sounds are handed over from the sound thread
+  mutable std::mutex mutex_;  // all below: sounds are handed over from the sound thread
+  bool started_ = false;
   SDL_AudioDeviceID device_ = 0;
   std::optional<AudioFormat> format_;
   SDL_AudioSpec spec_{};

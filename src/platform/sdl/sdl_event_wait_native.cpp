@@ -10,6 +10,7 @@
 namespace vargo::platform {
 
 std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> timeoutMs) {
+  audio_->start();  // the first wait comes once the first frame is on the screen
   const Uint64 start = SDL_GetTicks64();
   for (;;) {
     const std::optional<std::uint32_t> audioMs = audio_->msUntilIdle();

@@ -9,6 +9,7 @@
 namespace vargo::platform {
 
 std::optional<InputEvent> SdlPlatform::waitEvent(std::optional<std::uint32_t> /*timeoutMs*/) {
+  audio_->start();  // the first wait comes once the first frame is on the screen
   audio_->closeWhenIdle();
   SDL_Event e;
   while (SDL_PollEvent(&e) != 0) {
