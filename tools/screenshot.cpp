@@ -115,7 +115,7 @@ void writeDesk(vargo::media::Scale scale, const vargo::ui::Translation& translat
   test::RecordingSound sound;
   app::ScreenRegistry registry(app::screenKinds(), desk, sound, clock, scale, translation);
   registry.show(names::menu);
-  desk.waitEvent(0);  // the desk composes what changed when the game waits for input
+  desk.flush();
   writePng(*host.window(desk.hostWindow()), path);
 }
 

@@ -57,6 +57,9 @@ class DeskPlatform final : public Platform {
   // itself (a click on the ground or on the box, an exposed host window) ends the wait: what is queued
   // behind it is still looked at, then the wait ends with nothing.
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
+  // Composes what changed since the last time onto the host's window and presents it; every wait does it
+  // first, and a loop that stops without waiting again calls it itself.
+  void flush();
 
  private:
   using Cursor = std::variant<SystemCursor, CursorId>;
@@ -70,7 +73,6 @@ class DeskPlatform final : public Platform {
   void damageWindow(WindowId window);
   void keepBoxInFront();
   void closeBox();
-  void flush();
   std::optional<InputEvent> route(const InputEvent& event);
   std::optional<InputEvent> on(const MouseButton& button);
   std::optional<InputEvent> on(const MouseMove& move);

@@ -193,4 +193,8 @@ SoundOutput& SdlPlatform::sound() {
   return *audio_;
 }
 
+std::optional<std::uint32_t> SdlPlatform::msUntilSoundIdle() {
+  return audio_->msUntilIdle();
+}
+
 }  // namespace vargo::platform

@@ -51,6 +51,9 @@ class SdlPlatform final : public Platform {
   std::optional<InputEvent> waitEvent(std::optional<std::uint32_t> timeoutMs) override;
   // The sound output, which lives as long as the platform.
   SoundOutput& sound();
+  // Milliseconds until the silent sound device may be closed, nullopt when it is closed: a loop that does
+  // not wait here (the browser's) comes back then, as this platform's own wait does.
+  std::optional<std::uint32_t> msUntilSoundIdle();
   // The part of the desktop that windows opened from now on stand on; without it SDL centres them on its
   // first display.
   void standOn(const Desktop& desktop) { desktop_ = desktop; }
