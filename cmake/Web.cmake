@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # vargo for the browser: vargo.js and vargo.wasm with the sounds and the fonts preloaded (vargo.data), the
 # pictures at scales 2 to 4 in one package each (images-<k>x.data, loaded by the page for the scale it
-# picks) and the page itself, all in the folder site/ of the build.
+# picks, their colours reduced to a palette by tools/web/quantise.sh) and the page itself, all in the folder
+# site/ of the build.
 include(cmake/ShippedFonts.cmake)
 set(site ${CMAKE_BINARY_DIR}/site)
 set(VARGO_VERSION ${PROJECT_VERSION})
@@ -24,11 +25,12 @@ set(packager /usr/share/emscripten/tools/file_packager.py)
 set(image_packages)
 foreach(k IN LISTS VARGO_RASTER_SCALES)
   set(package ${site}/images-${k}x)
+  set(quantised ${CMAKE_BINARY_DIR}/web-images/${k}x)
   add_custom_command(
     OUTPUT ${package}.data ${package}.js
-    COMMAND python3 ${packager} ${package}.data --preload ${CMAKE_BINARY_DIR}/images/${k}x@/images/${k}x
-            --js-output=${package}.js
-    DEPENDS ${scaled_pngs}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh ${CMAKE_BINARY_DIR}/images/${k}x ${quantised}
+    COMMAND python3 ${packager} ${package}.data --preload ${quantised}@/images/${k}x --js-output=${package}.js
+    DEPENDS ${scaled_pngs} ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     COMMENT "Packing the pictures at ${k}x for the page"
     VERBATIM)

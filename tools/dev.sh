@@ -15,7 +15,7 @@ build_packages=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-ttf-dev lib
   libfontconfig-dev librsvg2-bin fonts-liberation2 fonts-dejavu-core fonts-bebas-neue xfonts-base)
 windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev libfreetype-dev nsis wine
   wine64 zip dpkg-dev imagemagick)
-web_packages=(emscripten zip dpkg-dev libfreetype-dev zlib1g-dev git)
+web_packages=(emscripten zip dpkg-dev libfreetype-dev zlib1g-dev git pngquant)
 test_packages=(libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick)
 
 source tools/packages.sh
