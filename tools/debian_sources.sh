@@ -3,6 +3,15 @@
 
 version_of() { dpkg-query -W -f='${Version}' "$1"; }
 
+# The cache folder for libraries built from these sources, named by the versions of what built them, so
+# that a new version builds anew.
+cache_folder() { # stem, then name:package pairs whose package versions go into the name
+  local stem=$1 key="" pair
+  shift
+  for pair in "$@"; do key+="-${pair%%:*}_$(version_of "${pair#*:}")"; done
+  echo "${VARGO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}}/$stem$(echo "$key" | tr -c 'A-Za-z0-9._\n-' '_')"
+}
+
 # A private apt configuration under a work folder whose sources are the machine's own, as deb-src: the
 # system's files are only read. Sets apt_options for fetch_source.
 apt_private() { # work folder

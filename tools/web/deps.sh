@@ -15,10 +15,7 @@ sources=(zlib:zlib1g-dev libsdl2:libsdl2-dev freetype:libfreetype-dev libsdl2-im
   libsdl2-ttf:libsdl2-ttf-dev)
 
 source tools/debian_sources.sh
-key=-emscripten_$(version_of emscripten)
-for s in "${sources[@]}"; do key+="-${s%%:*}_$(version_of "${s#*:}")"; done
-cache_root=${VARGO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}}
-prefix=$cache_root/vargo-web-deps$(echo "$key" | tr -c 'A-Za-z0-9._\n-' '_')
+prefix=$(cache_folder vargo-web-deps emscripten:emscripten "${sources[@]}")
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0

@@ -14,10 +14,7 @@ sources=(libsdl2:libsdl2-dev libsdl2-image:libsdl2-image-dev freetype:libfreetyp
   libsdl2-ttf:libsdl2-ttf-dev)
 
 source tools/debian_sources.sh
-key=""
-for s in "${sources[@]}"; do key+="-${s%%:*}_$(version_of "${s#*:}")"; done
-cache_root=${VARGO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}}
-prefix=$cache_root/vargo-win64-deps$(echo "$key" | tr -c 'A-Za-z0-9._\n-' '_')
+prefix=$(cache_folder vargo-win64-deps "${sources[@]}")
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
