@@ -10,6 +10,7 @@ import argparse
 import atexit
 import json
 import os
+import random
 import re
 import select
 import shutil
@@ -161,17 +162,17 @@ def bare_sdl():
 
 
 def measure_startup(report, runs):
-    """The game at each scale and the bare SDL2 program, started in turns so that they share the noise."""
+    """The game at each scale and the bare SDL2 program, started in turns so that they share the noise, in
+    an order shuffled each round: a program started right after another starts faster or slower than one
+    started after a third, so a fixed order would favour one of them."""
     times = {k: [] for k in SCALES}
     bare = []
+    order = random.Random(1)
     for _ in range(runs):
-        for k in SCALES:
-            game = Game(args=["--scale", str(k)])
-            times[k].append(game.startup_ms())
-            game.stop()
-        program = bare_sdl()
-        bare.append(program.startup_ms())
-        program.stop()
+        for k in order.sample([*SCALES, None], len(SCALES) + 1):
+            program = bare_sdl() if k is None else Game(args=["--scale", str(k)])
+            (bare if k is None else times[k]).append(program.startup_ms())
+            program.stop()
     median = {k: statistics.median(t) for k, t in times.items()}
     bare_median = statistics.median(bare)
     report.add(f"start-up to the menu's first frame (median of {runs})", median[1], "ms", 100,
