@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Rasterises every SVG of resources/images with rsvg-convert and embeds the PNGs into the library
-# vargo_images, so the game at scale 1 reads no image from disk. The same drawings rasterised at 2, 3 and 4
+# vargo_images, so the game at scale 1 reads no image from disk. The browser's build embeds none: its page
+# loads the pictures of the one scale it draws at, scale 1 too (Web.cmake). The same drawings rasterised at 2, 3 and 4
 # times their size are PNG files in images/<k>x of the build folder and of the installed data folder: all
 # of them embedded would make the executable twelve times as large, and SDL_image's own SVG loader draws
 # neither the clip paths, patterns, filters nor reused shapes these pictures have, and draws the menu at
@@ -14,7 +15,8 @@ file(GLOB own_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/images/*.s
 # The game's own drawings and the English ones (Translations.cmake), each embedded as a table of its own.
 set(image_sources ${own_sources} ${VARGO_ENGLISH_SVGS})
 
-# Rasterises the SVGs at scale 1 and writes them as the table the function names.
+# Rasterises the SVGs at scale 1 and writes them as the table the function names; adds the PNGs to
+# VARGO_SCALE1_PNGS.
 function(vargo_embed_table function output svgs)
   set(pngs)
   foreach(svg ${svgs})
@@ -29,10 +31,15 @@ function(vargo_embed_table function output svgs)
       VERBATIM)
     list(APPEND pngs ${png})
   endforeach()
+  set(VARGO_SCALE1_PNGS ${VARGO_SCALE1_PNGS} ${pngs} PARENT_SCOPE)
+  set(embedded ${pngs})
+  if(EMSCRIPTEN)
+    set(embedded)
+  endif()
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
-    COMMAND ${vargo_embed} ${output} ${function} ${pngs}
+    COMMAND ${vargo_embed} ${output} ${function} ${embedded}
     DEPENDS ${vargo_embed} ${pngs}
     COMMENT "Embedding ${function}"
     VERBATIM)

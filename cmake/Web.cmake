@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # vargo for the browser: vargo.js and vargo.wasm with the sounds and the fonts preloaded (vargo.data), the
-# pictures at scales 2 to 4 in one package each (images-<k>x.data, loaded by the page for the scale it
+# pictures at scales 1 to 4 in one package each (images-<k>x.data, loaded by the page for the scale it
 # picks, their colours reduced to a palette by tools/web/quantise.sh) and the page itself, all in the folder
 # site/ of the build.
 include(cmake/ShippedFonts.cmake)
@@ -23,14 +23,22 @@ set_property(TARGET vargo APPEND PROPERTY LINK_DEPENDS ${VARGO_SHIPPED_FONTS}
 
 set(packager /usr/share/emscripten/tools/file_packager.py)
 set(image_packages)
-foreach(k IN LISTS VARGO_RASTER_SCALES)
+foreach(k 1 IN LISTS VARGO_RASTER_SCALES)
   set(package ${site}/images-${k}x)
   set(quantised ${CMAKE_BINARY_DIR}/web-images/${k}x)
+  # The pictures at scale 1 lie in images/ itself, beside the folders of the other scales.
+  if(k EQUAL 1)
+    set(pictures ${CMAKE_BINARY_DIR}/images)
+    set(pngs ${VARGO_SCALE1_PNGS})
+  else()
+    set(pictures ${CMAKE_BINARY_DIR}/images/${k}x)
+    set(pngs ${scaled_pngs})
+  endif()
   add_custom_command(
     OUTPUT ${package}.data ${package}.js
-    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh ${CMAKE_BINARY_DIR}/images/${k}x ${quantised}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh ${pictures} ${quantised}
     COMMAND python3 ${packager} ${package}.data --preload ${quantised}@/images/${k}x --js-output=${package}.js
-    DEPENDS ${scaled_pngs} ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh
+    DEPENDS ${pngs} ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     COMMENT "Packing the pictures at ${k}x for the page"
     VERBATIM)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a C++ source file that holds the given files as byte arrays, with a table that names each by its
 // file name without extension, given by the function FUNCTION. Used by the build to embed the rasterised
-// images into the game.
+// images into the game. With no files the table is empty.
 //
-//   vargo_embed OUTPUT.cpp FUNCTION FILE...
+//   vargo_embed OUTPUT.cpp FUNCTION [FILE...]
 
 #include <cstdio>
 #include <filesystem>
@@ -31,7 +31,7 @@ void writeArray(std::ofstream& out, std::size_t index, const std::vector<unsigne
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vargo_embed OUTPUT.cpp FUNCTION FILE...\n");
+    std::fprintf(stderr, "usage: vargo_embed OUTPUT.cpp FUNCTION [FILE...]\n");
     return 2;
   }
   std::ofstream out(argv[1]);
@@ -48,12 +48,14 @@ int main(int argc, char** argv) {
     writeArray(out, names.size(), bytes);
     names.push_back(path.stem().string());
   }
-  out << "const EmbeddedImage table[] = {\n";
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    out << "  {\"" << names[i] << "\", image" << i << "},\n";
+  // C++ has no empty arrays: with no files the function returns an empty span.
+  if (!names.empty()) {
+    out << "const EmbeddedImage table[] = {\n";
+    for (std::size_t i = 0; i < names.size(); ++i)
+      out << "  {\"" << names[i] << "\", image" << i << "},\n";
+    out << "};\n";
   }
-  out << "};\n}  // namespace\n\nstd::span<const EmbeddedImage> " << argv[2]
-      << "() { return table; }\n\n"
-         "}  // namespace vargo::media\n";
+  out << "}  // namespace\n\nstd::span<const EmbeddedImage> " << argv[2] << "() { return "
+      << (names.empty() ? "{}" : "table") << "; }\n\n}  // namespace vargo::media\n";
   return out ? 0 : 1;
 }

@@ -38,12 +38,12 @@ std::filesystem::path rasterFolder(Scale scale) {
 
 namespace {
 
+// At scale 1 the embedded picture; where none is embedded (the browser's build) and at larger scales, the
+// file in images/<k>x.
 sdl::RWopsPtr openPng(std::string_view name, Scale scale) {
-  if (scale.k == 1) {
-    const auto png = findEmbeddedImage(name);
-    return sdl::RWopsPtr(png.empty() ? nullptr
-                                     : SDL_RWFromConstMem(png.data(), static_cast<int>(png.size())));
-  }
+  const auto png = scale.k == 1 ? findEmbeddedImage(name) : std::span<const unsigned char>{};
+  if (!png.empty())
+    return sdl::RWopsPtr(SDL_RWFromConstMem(png.data(), static_cast<int>(png.size())));
   const std::filesystem::path folder = rasterFolder(scale);
   const std::filesystem::path file = folder / (std::string(name) + ".png");
   return sdl::RWopsPtr(folder.empty() ? nullptr : SDL_RWFromFile(utf8Of(file).c_str(), "rb"));

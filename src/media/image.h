@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture decoded to 32-bit ARGB pixels. Decoded when a screen loads, released when it unloads. At scale 1
-// the pictures are built into the executable; at k they are PNG files rasterised from the same drawings at
-// k times their size when the game was built, in images/<k>x of the data folder.
+// the pictures are built into the executable (in the browser they are files, images/1x); at k they are PNG
+// files rasterised from the same drawings at k times their size when the game was built, in images/<k>x of
+// the data folder.
 
 #include <filesystem>
 #include <string_view>
