@@ -23,7 +23,7 @@ set_property(TARGET vargo APPEND PROPERTY LINK_DEPENDS ${VARGO_SHIPPED_FONTS}
 
 set(packager /usr/share/emscripten/tools/file_packager.py)
 set(image_packages)
-foreach(k 1 IN LISTS VARGO_RASTER_SCALES)
+foreach(k IN ITEMS 1 LISTS VARGO_RASTER_SCALES)
   set(package ${site}/images-${k}x)
   set(quantised ${CMAKE_BINARY_DIR}/web-images/${k}x)
   # The pictures at scale 1 lie in images/ itself, beside the folders of the other scales.
