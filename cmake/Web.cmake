@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # vargo for the browser: vargo.js and vargo.wasm with the sounds and the fonts preloaded (vargo.data), the
 # pictures at scales 1 to 4 in one package each (images-<k>x.data, loaded by the page for the scale it
-# picks, their colours reduced to a palette by tools/web/quantise.sh) and the page itself, all in the folder
-# site/ of the build.
+# picks; above 1 their colours reduced to a palette by tools/web/quantise.sh) and the page itself, all in
+# the folder site/ of the build.
 include(cmake/ShippedFonts.cmake)
 set(site ${CMAKE_BINARY_DIR}/site)
 set(VARGO_VERSION ${PROJECT_VERSION})
@@ -26,17 +26,19 @@ set(image_packages)
 foreach(k IN ITEMS 1 LISTS VARGO_RASTER_SCALES)
   set(package ${site}/images-${k}x)
   set(quantised ${CMAKE_BINARY_DIR}/web-images/${k}x)
-  # The pictures at scale 1 lie in images/ itself, beside the folders of the other scales.
+  # The pictures at scale 1 lie in images/ itself, beside the folders of the other scales, and keep their
+  # colours: the page then draws the desk at scale 1 with the desktop game's very pixels.
   if(k EQUAL 1)
-    set(pictures ${CMAKE_BINARY_DIR}/images)
+    set(prepare ${CMAKE_COMMAND} -E copy ${VARGO_SCALE1_PNGS} ${quantised})
     set(pngs ${VARGO_SCALE1_PNGS})
   else()
-    set(pictures ${CMAKE_BINARY_DIR}/images/${k}x)
+    set(prepare bash ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh ${CMAKE_BINARY_DIR}/images/${k}x ${quantised})
     set(pngs ${scaled_pngs})
   endif()
   add_custom_command(
     OUTPUT ${package}.data ${package}.js
-    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh ${pictures} ${quantised}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${quantised}
+    COMMAND ${prepare}
     COMMAND python3 ${packager} ${package}.data --preload ${quantised}@/images/${k}x --js-output=${package}.js
     DEPENDS ${pngs} ${CMAKE_SOURCE_DIR}/tools/web/quantise.sh
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
