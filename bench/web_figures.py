@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The browser release beside the desktop game: bytes to download, start-up, a shot, and the idle page.
 
-- Bytes: what the first screen needs (the page, vargo.js, vargo.wasm, vargo.data, and images-Kx.js and
-  images-Kx.data at scale K), each file gzipped at level 9 as a static host serves it.
+- Bytes: what the first screen needs in Czech (the page, vargo.js, vargo.wasm, vargo.data, and at scale K
+  images-Kx and images-Kx-cs, .js and .data), each file gzipped at level 9 as a static host serves it.
 - Start-up: from the page's navigation until the canvas first shows the menu (the page's clock, polled every
   animation frame), RUNS times in a fresh browser each, and of it the time until the last file arrived;
   the desktop game's start-up (measure.py's, until its first frame is presented) RUNS times in the same
@@ -65,7 +65,8 @@ def gzipped(path):
 
 
 def first_screen_bytes(k):
-    files = ["index.html", "vargo.js", "vargo.wasm", "vargo.data", f"images-{k}x.js", f"images-{k}x.data"]
+    files = ["index.html", "vargo.js", "vargo.wasm", "vargo.data"]
+    files += [f"images-{k}x{part}.{kind}" for part in ("", "-cs") for kind in ("js", "data")]
     return sum(gzipped(os.path.join(SITE, f)) for f in files)
 
 

@@ -21,7 +21,8 @@ fail() {
 }
 
 # What the release must hold: the page, the game, its data and the pictures at every scale the page picks.
-shipped=(index.html vargo.js vargo.wasm vargo.data images-1x.js images-1x.data images-2x.data images-3x.data
+shipped=(index.html vargo.js vargo.wasm vargo.data images-1x.js images-1x.data images-1x-cs.data
+  images-1x-en.data images-2x.data images-2x-en.data images-3x.data
   images-4x.data licences/COPYING.txt licences/libsdl2.txt licences/emscripten.txt)
 zip=$(ls build/web/vargo-*-web.zip)
 unzip -q "$zip" -d "$work/site"
