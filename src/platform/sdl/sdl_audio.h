@@ -3,8 +3,8 @@
 // The sound output: one queued SDL audio device with a small buffer, so a shot is heard at once. The
 // device is closed after a few seconds of silence, because an open device wakes the process for every
 // buffer even when nothing plays; the next sound opens it again. It is first opened by start(), once
-// the first frame is on the screen: finding a device can take a tenth of a second (no device, or a sound
-// server that does not answer), and no sound plays before the first click.
+// the first frame is on the screen: finding a device takes tens of milliseconds (a sound server asked,
+// ALSA's cards probed), and no sound plays before the first click.
 
 #include <SDL.h>
 
