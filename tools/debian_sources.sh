@@ -34,3 +34,18 @@ fetch_source() { # folder, source package, version -> the unpacked source folder
   find "$1" -maxdepth 1 -mindepth 1 -type d -name "$2-*" -o -maxdepth 1 -type d -name "${2#lib}-*" |
     head -1
 }
+
+# Configures, builds and installs one CMake source, static and in Release, into a prefix with a toolchain;
+# on a failing step shows the end of its log and stops the script.
+install_static() { # toolchain, prefix, source folder, cmake options...
+  local toolchain=$1 prefix=$2 src=$3
+  shift 3
+  {
+    cmake -S "$src" -B "$src/_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+      -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
+      -DBUILD_SHARED_LIBS=OFF "$@" && cmake --build "$src/_build" -j2 && cmake --install "$src/_build"
+  } >"$src/_build.log" 2>&1 || {
+    tail -30 "$src/_build.log" >&2
+    exit 1
+  }
+}

@@ -30,16 +30,6 @@ fail_with_log() { # log file
   exit 1
 }
 
-build() { # source folder, cmake options...
-  local src=$1
-  shift
-  VARGO_WEB_PREFIX=$prefix cmake -S "$src" -B "$src/_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_SHARED_LIBS=OFF "$@" >"$src/_build.log" 2>&1 || fail_with_log "$src/_build.log"
-  cmake --build "$src/_build" -j2 >>"$src/_build.log" 2>&1 && cmake --install "$src/_build" >/dev/null ||
-    fail_with_log "$src/_build.log"
-}
-
 # zlib's CMakeLists names a Windows resource file Debian's source lacks: its few C files are compiled
 # here directly.
 build_zlib() { # source folder
@@ -75,7 +65,7 @@ for s in "${sources[@]}"; do
     build_zlib "$src"
   else
     options=options_${package//-/_}[@]
-    build "$src" "${!options}"
+    VARGO_WEB_PREFIX=$prefix install_static "$toolchain" "$prefix" "$src" "${!options}"
   fi
   mkdir -p "$prefix/licences/$package"
   cp "$src/debian/copyright" "$prefix/licences/$package/copyright"

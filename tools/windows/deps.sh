@@ -24,17 +24,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 log() { echo "deps: $*" >&2; }
 
-build() { # source folder, cmake options...
-  local src=$1
-  shift
-  cmake -S "$src" -B "$src/_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DVARGO_WIN64_PREFIX="$prefix" -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF "$@" >"$src/_build.log" 2>&1 ||
-    { tail -30 "$src/_build.log" >&2; exit 1; }
-  cmake --build "$src/_build" -j2 >>"$src/_build.log" 2>&1 && cmake --install "$src/_build" >/dev/null ||
-    { tail -30 "$src/_build.log" >&2; exit 1; }
-}
-
 options_libsdl2=(-DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_TESTS=OFF)
 options_libsdl2_image=(-DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_BACKEND_WIC=OFF -DSDL2IMAGE_VENDORED=OFF
   -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_JPG=OFF -DSDL2IMAGE_JXL=OFF
@@ -52,7 +41,7 @@ for s in "${sources[@]}"; do
   src=$(fetch_source "$work/src" "$package" "$version")
   [ -n "$src" ] || { log "apt-get source $package=$version found nothing"; exit 1; }
   options=options_${package//-/_}[@]
-  build "$src" "${!options}"
+  install_static "$toolchain" "$prefix" "$src" "-DVARGO_WIN64_PREFIX=$prefix" "${!options}"
   mkdir -p "$prefix/licences/$package"
   cp "$src/debian/copyright" "$prefix/licences/$package/copyright"
 done
