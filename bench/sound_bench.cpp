@@ -127,6 +127,9 @@ void BM_SoundReachesDevice(benchmark::State& state) {
     std::this_thread::sleep_for(std::chrono::microseconds(microseconds(pause)));
     const Clock::time_point start = Clock::now();
     sound.playSound(file);
+    // The sound thread queues the sound; the audio thread then takes its first period off the queue. Should
+    // it take one before the size is read here, the wait ends at the next one: at most a period too long.
+    sound.waitUntilHandled();
     const Uint32 queued = SDL_GetQueuedAudioSize(*device);
     while (SDL_GetQueuedAudioSize(*device) >= queued && Clock::now() - start < kGiveUp)
       std::this_thread::yield();

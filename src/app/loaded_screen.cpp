@@ -2,6 +2,7 @@
 #include "app/loaded_screen.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/image.h"
@@ -21,11 +22,13 @@ platform::WindowSpec windowSpec(const ui::WindowDef& w, media::Scale scale) {
 }  // namespace
 
 LoadedScreen::LoadedScreen(const ui::ScreenDef& def, const ui::Clock& clock, platform::Platform& platform,
-                           media::Scale scale, const ui::Translation& translation)
+                           media::Scale scale, const ui::Translation& translation,
+                           std::optional<media::ScreenPictures> decoded)
     : platform_(platform),
       scale_(scale),
       screen_(def, clock, translation),
-      window_(platform.openWindow(windowSpec(def.window, scale))) {
+      window_(platform.openWindow(windowSpec(def.window, scale))),
+      decoded_(std::move(decoded)) {
   if (!def.window.icon.empty()) {
     if (const media::Image icon = media::Image::decode(def.window.icon, scale))
       platform.setWindowIcon(window_, icon.pixels());
@@ -53,8 +56,13 @@ void LoadedScreen::present(media::Fonts& fonts) {
   const platform::Canvas canvas = platform_.canvas(window_);
   if (canvas.fresh)
     dirty = {ui::clientArea(screen_.def())};
-  if (!painter_)
-    painter_.emplace(screen_.def(), fonts, scale_, screen_.translation());
+  if (!painter_) {
+    const bool ready = decoded_ && decoded_->scale.k == scale_.k;
+    painter_.emplace(screen_.def(), fonts,
+                     ready ? std::move(*decoded_)
+                           : media::ScreenPictures::decode(screen_.def(), scale_, screen_.translation()));
+    decoded_.reset();
+  }
   painter_->paint(canvas, screen_, dirty);
   std::vector<ui::Rect> device;
   device.reserve(dirty.size());

@@ -16,9 +16,11 @@ namespace vargo::app {
 
 class LoadedScreen {
  public:
-  // Opens the screen's window, with its icon, and lays out its widgets.
+  // Opens the screen's window, with its icon, and lays out its widgets. Pictures decoded beforehand are
+  // painted instead of decoding them again, if they were decoded at the screen's scale.
   LoadedScreen(const ui::ScreenDef& def, const ui::Clock& clock, platform::Platform& platform,
-               media::Scale scale, const ui::Translation& translation = {});
+               media::Scale scale, const ui::Translation& translation = {},
+               std::optional<media::ScreenPictures> decoded = std::nullopt);
   LoadedScreen(const LoadedScreen&) = delete;
   LoadedScreen& operator=(const LoadedScreen&) = delete;
 
@@ -43,6 +45,7 @@ class LoadedScreen {
   ui::Screen screen_;
   platform::WindowId window_;
   ui::MouseInput input_;
+  std::optional<media::ScreenPictures> decoded_;  // until the painter takes them
   std::optional<media::ScreenPainter> painter_;
 };
 

@@ -7,12 +7,14 @@
 #include <exception>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "app/command_line.h"
 #include "app/error_output.h"
 #include "app/event_loop.h"
 #include "app/language_choice.h"
 #include "app/scale_choice.h"
+#include "app/screen_ahead.h"
 #include "app/screen_kinds.h"
 #include "app/screen_registry.h"
 #include "lang/user_locale.h"
@@ -20,6 +22,7 @@
 #include "media/sound.h"
 #include "names/screen_names.h"
 #include "platform/desk/desk_platform.h"
+#include "platform/sdl/desktop_quirks.h"
 #include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -37,10 +40,12 @@ void traceFirstFrame() {
 
 // Plays from the main menu until the program ends, with every window on `platform`.
 void play(vargo::platform::Platform& platform, vargo::media::Sound& sound, vargo::media::Scale scale,
-          const vargo::ui::Translation& translation) {
+          const vargo::ui::Translation& translation, std::optional<vargo::media::ScreenPictures> menu) {
   using namespace vargo;
   ui::SteadyClock clock;
   app::ScreenRegistry registry(app::screenKinds(), platform, sound, clock, scale, translation);
+  if (menu)
+    registry.giveDecoded(names::menu, std::move(*menu));
   registry.show(names::menu);  // presents the menu's first frame
   traceFirstFrame();
   app::runEventLoop(registry, platform, clock);
@@ -48,12 +53,13 @@ void play(vargo::platform::Platform& platform, vargo::media::Sound& sound, vargo
 
 // Plays with every window standing on one window of the desktop, the desk.
 void playOnTheDesk(vargo::platform::Platform& desktop, vargo::media::Sound& sound, vargo::media::Scale scale,
-                   const vargo::ui::Translation& translation) {
+                   const vargo::ui::Translation& translation,
+                   std::optional<vargo::media::ScreenPictures> menu) {
   using namespace vargo;
   media::Fonts fonts;
   media::DialogText words(fonts, scale);
   platform::DeskPlatform desk(desktop, scale.k, words);
-  play(desk, sound, scale, translation);
+  play(desk, sound, scale, translation, std::move(menu));
 }
 
 }  // namespace
@@ -73,6 +79,10 @@ int main(int argc, char* argv[]) {
     return *status;
   const ui::Translation& translation = lang::translationOf(app::chosenLanguage(settings, lang::userLocale()));
   try {
+    platform::oneHeapForEveryThread();
+    // The menu's pictures and fonts are read while the window system starts, at the scale asked for.
+    app::ScreenAhead menu(names::menu, app::fittedScale(settings.scale.value_or(1), std::nullopt, {}),
+                          translation);
     platform::SdlPlatform platform;
     media::Sound sound(platform.sound());
     const auto desktop = platform::gameDesktop();
@@ -86,9 +96,9 @@ int main(int argc, char* argv[]) {
         app::playableScale(settings.scale ? app::askedScale(*settings.scale, usable, extent)
                                           : app::fittedScale(platform::desktopScale(), usable, extent));
     if (settings.desk)
-      playOnTheDesk(platform, sound, scale, translation);
+      playOnTheDesk(platform, sound, scale, translation, menu.take());
     else
-      play(platform, sound, scale, translation);
+      play(platform, sound, scale, translation, menu.take());
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vargo: %s\n", e.what());

@@ -36,7 +36,7 @@ ScreenRegistry::ScreenRegistry(std::span<const ui::ScreenKind> kinds, platform::
       translation_(translation),
       pointers_(platform, scale) {
   for (const ui::ScreenKind& kind : kinds)
-    slots_.push_back({&kind, nullptr, nullptr});
+    slots_.push_back({&kind, nullptr, nullptr, std::nullopt});
 }
 
 ScreenRegistry::~ScreenRegistry() {
@@ -61,8 +61,13 @@ ScreenRegistry::Slot* ScreenRegistry::slotOfWindow(platform::WindowId window) {
 }
 
 void ScreenRegistry::load(Slot& s) {
-  s.loaded = std::make_unique<LoadedScreen>(*s.kind->def, clock_, platform_, scale_, translation_);
+  s.loaded = std::make_unique<LoadedScreen>(*s.kind->def, clock_, platform_, scale_, translation_,
+                                            std::exchange(s.decoded, std::nullopt));
   run(s, {ui::EventKind::Load, ui::form});
+}
+
+void ScreenRegistry::giveDecoded(std::string_view kind, media::ScreenPictures pictures) {
+  slot(kind).decoded = std::move(pictures);
 }
 
 void ScreenRegistry::show(std::string_view kind) {

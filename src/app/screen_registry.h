@@ -42,6 +42,8 @@ class ScreenRegistry final : public ui::Host {
   void messageBox(std::string_view title, std::string_view text) override;
   ui::Millis now() const override { return clock_.now(); }
 
+  // The pictures of `kind`, decoded beforehand, for its next load to paint.
+  void giveDecoded(std::string_view kind, media::ScreenPictures pictures);
   bool ended() const { return ended_; }
   media::Scale scale() const { return scale_; }
   // One input event from the window system.
@@ -66,6 +68,7 @@ class ScreenRegistry final : public ui::Host {
     const ui::ScreenKind* kind;
     std::unique_ptr<ui::Behaviour> behaviour;  // the instance; made by the first show
     std::unique_ptr<LoadedScreen> loaded;
+    std::optional<media::ScreenPictures> decoded;  // for the next load
     bool visible = false;
   };
 

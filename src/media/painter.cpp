@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "media/canvas.h"
 #include "media/progress_bar.h"
@@ -28,7 +29,7 @@ bool fullyOpaque(const Image& image) {
 
 }  // namespace
 
-ScreenPainter::Picture ScreenPainter::Picture::decode(std::string_view name, Scale scale) {
+Picture Picture::decode(std::string_view name, Scale scale) {
   Picture p{Image::decode(name, scale)};
   if (p.image) {
     p.opaque = fullyOpaque(p.image);
@@ -37,26 +38,27 @@ ScreenPainter::Picture ScreenPainter::Picture::decode(std::string_view name, Sca
   return p;
 }
 
-void ScreenPainter::Picture::draw(SDL_Surface* canvas, ui::Size part, ui::Point at) const {
+void Picture::draw(SDL_Surface* canvas, ui::Size part, ui::Point at) const {
   if (opaque)
     copy(canvas, image.surface(), part, at);
   else
     blend(canvas, image.surface(), part, at);
 }
 
-ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, Scale scale,
-                             const ui::Translation& translation)
-    : fonts_(fonts),
-      scale_(scale),
-      background_(Picture::decode(translation.picture(def.window.picture), scale)),
-      labels_(def.widgets.size()) {
-  pictures_.reserve(def.widgets.size());
+ScreenPictures ScreenPictures::decode(const ui::ScreenDef& def, Scale scale,
+                                      const ui::Translation& translation) {
+  ScreenPictures pictures{scale, Picture::decode(translation.picture(def.window.picture), scale), {}};
+  pictures.widgets.reserve(def.widgets.size());
   for (const ui::WidgetDef& w : def.widgets) {
-    pictures_.push_back(w.kind == ui::WidgetKind::Picture
-                            ? Picture::decode(translation.picture(w.picture), scale)
-                            : Picture{});
+    pictures.widgets.push_back(w.kind == ui::WidgetKind::Picture
+                                   ? Picture::decode(translation.picture(w.picture), scale)
+                                   : Picture{});
   }
+  return pictures;
 }
+
+ScreenPainter::ScreenPainter(const ui::ScreenDef& def, Fonts& fonts, ScreenPictures pictures)
+    : fonts_(fonts), pictures_(std::move(pictures)), labels_(def.widgets.size()) {}
 
 void ScreenPainter::paint(platform::Canvas canvas, const ui::Screen& screen,
                           std::span<const ui::Rect> areas) {
@@ -71,12 +73,12 @@ void ScreenPainter::paint(platform::Canvas canvas, const ui::Screen& screen,
 }
 
 void ScreenPainter::paintArea(const ui::Screen& screen, const ui::Rect& area) {
-  clipTo(canvas_.get(), scale_.of(area));
-  const ui::Size client = scale_.of(screen.def().window.client);
-  fillBeyond(canvas_.get(), {0, 0, client.width, client.height}, background_.covers(),
+  clipTo(canvas_.get(), scale().of(area));
+  const ui::Size client = scale().of(screen.def().window.client);
+  fillBeyond(canvas_.get(), {0, 0, client.width, client.height}, pictures_.background.covers(),
              screen.def().window.background);
-  if (background_.image)
-    background_.draw(canvas_.get(), background_.image.size(), {0, 0});
+  if (pictures_.background.image)
+    pictures_.background.draw(canvas_.get(), pictures_.background.image.size(), {0, 0});
   const auto& order = screen.stacking();
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     const ui::Widget& w = screen.widgets()[*it];
@@ -91,10 +93,10 @@ void ScreenPainter::paintWidget(const ui::Widget& widget, std::size_t index, con
       paintPicture(widget, index);
       break;
     case ui::WidgetKind::Label:
-      labels_[index].draw(canvas_.get(), widget, fonts_, area, scale_);
+      labels_[index].draw(canvas_.get(), widget, fonts_, area, scale());
       break;
     case ui::WidgetKind::ProgressBar:
-      drawProgressBar(canvas_.get(), widget.def->rect, widget.value, scale_);
+      drawProgressBar(canvas_.get(), widget.def->rect, widget.value, scale());
       break;
     case ui::WidgetKind::ImageArea:
       break;
@@ -105,12 +107,12 @@ void ScreenPainter::paintWidget(const ui::Widget& widget, std::size_t index, con
 // rectangle; a bordered picture starts one logical pixel in, inside its frame.
 void ScreenPainter::paintPicture(const ui::Widget& widget, std::size_t index) {
   const ui::WidgetDef& def = *widget.def;
-  const ui::Rect rect = scale_.of(def.rect);
-  const int inset = def.border ? scale_.k : 0;
+  const ui::Rect rect = scale().of(def.rect);
+  const int inset = def.border ? scale().k : 0;
   if (def.border)
     frame(canvas_.get(), rect, ui::palette::windowFrame, ui::palette::windowFrame, inset);
   const ui::Rect inner{rect.x + inset, rect.y + inset, rect.width - 2 * inset, rect.height - 2 * inset};
-  const Picture& picture = pictures_[index];
+  const Picture& picture = pictures_.widgets[index];
   fillBeyond(canvas_.get(), inner, picture.covers(), def.background);
   if (picture.image)
     picture.draw(canvas_.get(), {inner.width, inner.height}, {inner.x, inner.y});

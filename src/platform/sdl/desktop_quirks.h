@@ -16,6 +16,12 @@ void quietDesktopLibraries();
 // would end 13 MiB higher.
 void returnFreedBuffersToTheSystem();
 
+// Call before the game starts a thread. Every thread then takes its memory from the one heap. Left to
+// itself, glibc gives each new thread a heap of its own and reserves 64 MiB of address space for it; where
+// the address space is limited (ulimit -v) that does not fit, and the thread then maps each block it asks
+// for on its own, until libraries that do not check for failure crash.
+void oneHeapForEveryThread();
+
 // While one lives, SIGINT and SIGTERM end the game at once with status 0. SDL's own handlers only queue a
 // quit, which nobody reads while a modal box runs its own loop; there is nothing to save.
 class QuitSignalsEndAtOnce {

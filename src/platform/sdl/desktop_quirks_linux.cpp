@@ -85,6 +85,12 @@ void returnFreedBuffersToTheSystem() {
 #endif
 }
 
+void oneHeapForEveryThread() {
+#ifdef __GLIBC__
+  mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 void quietDesktopLibraries() {
   game = getpid();
   pthread_atfork(nullptr, nullptr, endWithTheGame);

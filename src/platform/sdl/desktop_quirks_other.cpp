@@ -7,6 +7,8 @@ void quietDesktopLibraries() {}
 
 void returnFreedBuffersToTheSystem() {}
 
+void oneHeapForEveryThread() {}
+
 QuitSignalsEndAtOnce::QuitSignalsEndAtOnce() = default;
 
 QuitSignalsEndAtOnce::~QuitSignalsEndAtOnce() = default;
