@@ -22,7 +22,6 @@
 #include "media/sound.h"
 #include "names/screen_names.h"
 #include "platform/desk/desk_platform.h"
-#include "platform/sdl/desktop_quirks.h"
 #include "platform/sdl/desktop_scale.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -79,7 +78,7 @@ int main(int argc, char* argv[]) {
     return *status;
   const ui::Translation& translation = lang::translationOf(app::chosenLanguage(settings, lang::userLocale()));
   try {
-    platform::oneHeapForEveryThread();
+    platform::prepareForThreads();
     // The menu's pictures and fonts are read while the window system starts, at the scale asked for.
     app::ScreenAhead menu(names::menu, app::fittedScale(settings.scale.value_or(1), std::nullopt, {}),
                           translation);

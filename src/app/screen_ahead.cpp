@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screen_ahead.h"
 
-#include <SDL.h>
-
-#include <algorithm>
 #include <exception>
-#include <stdexcept>
-#include <string>
 #include <system_error>
 #include <utility>
 
@@ -16,25 +11,8 @@
 
 namespace vargo::app {
 
-namespace {
-
-const ui::ScreenDef& definitionOf(std::string_view kind) {
-  const auto kinds = screenKinds();
-  const auto it =
-      std::find_if(kinds.begin(), kinds.end(), [&](const ui::ScreenKind& k) { return k.name == kind; });
-  if (it == kinds.end())
-    throw std::logic_error("no screen kind " + std::string(kind));
-  return *it->def;
-}
-
-}  // namespace
-
 ScreenAhead::ScreenAhead(std::string_view kind, media::Scale scale, const ui::Translation& translation)
-    : def_(definitionOf(kind)), scale_(scale), translation_(translation) {
-  // SDL fills in the table of its entry points at the first call to any of them, and its other callers
-  // read it without a lock: that call is made here, before a second thread calls SDL.
-  SDL_version linked;
-  SDL_GetVersion(&linked);
+    : def_(*screenKind(kind).def), scale_(scale), translation_(translation) {
   try {
     thread_ = std::thread([this] {
       media::yieldToForeground();

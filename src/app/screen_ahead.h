@@ -2,7 +2,7 @@
 #pragma once
 // A screen's pictures decoded and its fonts looked up on a thread of their own, while the main thread
 // starts the window system: neither needs a window, so on a second core they cost the start nothing.
-// Where no thread can be started they are read at once.
+// Where no thread can be started they are read at once. Start it after platform::prepareForThreads().
 
 #include <optional>
 #include <string_view>

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screen_kinds.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "levels/levels.h"
@@ -16,6 +19,14 @@ std::span<const ui::ScreenKind> screenKinds() {
     return all;
   }();
   return kinds;
+}
+
+const ui::ScreenKind& screenKind(std::string_view name) {
+  const auto kinds = screenKinds();
+  const auto it = std::ranges::find(kinds, name, &ui::ScreenKind::name);
+  if (it == kinds.end())
+    throw std::logic_error("no screen kind " + std::string(name));
+  return *it;
 }
 
 }  // namespace vargo::app

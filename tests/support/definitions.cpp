@@ -23,7 +23,7 @@ const auto& named(const Range& range, std::string_view name, Projection projecti
 }  // namespace
 
 const ui::ScreenDef& screenDef(std::string_view kind) {
-  return *named(app::screenKinds(), kind, &ui::ScreenKind::name, "screen").def;
+  return *app::screenKind(kind).def;
 }
 
 const levels::LevelDef& levelDef(std::string_view name) {

@@ -56,6 +56,12 @@ std::optional<InputEvent> translateEvent(const SDL_Event& e) {
   }
 }
 
+void prepareForThreads() {
+  SDL_version linked;
+  SDL_GetVersion(&linked);
+  oneHeapForEveryThread();
+}
+
 SdlPlatform::Video::Video() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");

@@ -27,6 +27,11 @@ class NoDisplay : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Call on the main thread before the game starts a thread of its own. SDL fills in the table of its entry
+// points at the first call to any of them, and its other callers read it without a lock: that call is made
+// here. And every thread then takes its memory from the one heap (desktop_quirks.h).
+void prepareForThreads();
+
 // The game's input event for an SDL event; nothing for those the game does not take.
 std::optional<InputEvent> translateEvent(const SDL_Event& e);
 
