@@ -23,7 +23,9 @@ std::span<const ui::ScreenKind> screenKinds() {
 
 const ui::ScreenKind& screenKind(std::string_view name) {
   const auto kinds = screenKinds();
-  const auto it = std::ranges::find(kinds, name, &ui::ScreenKind::name);
+  // The browser's C++ library has no std::ranges::find.
+  const auto it =
+      std::find_if(kinds.begin(), kinds.end(), [&](const ui::ScreenKind& k) { return k.name == name; });
   if (it == kinds.end())
     throw std::logic_error("no screen kind " + std::string(name));
   return *it;
